@@ -1,0 +1,32 @@
+# make run: install what is missing, build, start the game.
+# make test: install what is missing, build, run the test suite.
+JOBS ?= $(shell nproc)
+
+.PHONY: setup build run test test-sanitize test-slow bench clean
+
+setup:
+	@bash scripts/setup.sh
+
+build: setup
+	cmake --preset default
+	cmake --build --preset default -j $(JOBS)
+
+run: build
+	./build/app/nordamo
+
+test: build
+	ctest --preset default -j $(JOBS)
+
+test-sanitize: setup
+	cmake --preset sanitize
+	cmake --build --preset sanitize -j $(JOBS)
+	ctest --preset sanitize -j $(JOBS)
+
+test-slow: build
+	ctest --preset slow
+
+bench: build
+	./build/bench/nordamo_bench
+
+clean:
+	rm -rf build build-sanitize

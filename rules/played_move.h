@@ -1,0 +1,36 @@
+// The move that stays on the board, and replaying a game record from the start.
+#pragma once
+
+#include "placement.h"
+
+#include <span>
+#include <string_view>
+#include <vector>
+
+// Plays colour's move at cell as move Ply, exactly as that side's trial move would, and records
+// it in MoveRecord. Ply and the candidate list are left alone: the caller raises Ply and
+// rebuilds the list. The move must be legal.
+template <class Show = NoShow>
+inline void playMove(Colour colour, std::int32_t cell, Show&& show = {})
+{
+    if (colour == State.HumanColour)
+        placeAndTurn<Side::Man>(State.Ply, cell, show);
+    else
+        placeAndTurn<Side::Com>(State.Ply, cell, show);
+    State.MoveRecord[State.Ply] = cell;
+}
+
+// Starts a game with the person playing humanColour: the board copied from InitialBoard, an
+// empty journal, Ply 1 and all 16 cells listed.
+void startGame(Colour humanColour);
+
+// Starts a game and plays moves in order, black first, a side that has no move passing. Returns
+// false, and stops before it, at the first move that is not legal for the side to move.
+bool replayRecord(std::span<const std::int32_t> moves, Colour humanColour);
+
+// The colour to make move Ply after the moves played so far: the side whose turn it is, or the
+// other one when that side has no move. EMPTY when neither side can move.
+Colour sideToMove();
+
+// "a2a1c4" as the cells 11, 6, 23; an empty vector when the text is not such a list.
+std::vector<std::int32_t> parseRecord(std::string_view text);

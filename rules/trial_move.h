@@ -1,0 +1,38 @@
+// Trial moves of the search and their exact take-back.
+#pragma once
+
+#include "placement.h"
+
+// A trial move of side at cell as move ply. A cell whose upper layer it fills leaves the linked
+// candidate list, keeping its own links for the take-back; Candidates itself is not touched.
+template <Side side>
+inline void trialMove(std::int32_t ply, std::int32_t cell)
+{
+    if (placeAndTurn<side>(ply, cell) != OnEmptyCell) {
+        State.NextCand[State.PrevCand[cell]] = State.NextCand[cell];
+        State.PrevCand[State.NextCand[cell]] = State.PrevCand[cell];
+    }
+}
+
+// The computer's and the person's trial moves. The move must be legal and Score[ply - 1]
+// must hold the score before it; trial moves and take-backs nest strictly.
+inline void Sokoutu_Com(std::int32_t ply, std::int32_t cell) { trialMove<Side::Com>(ply, cell); }
+inline void Sokoutu_Man(std::int32_t ply, std::int32_t cell) { trialMove<Side::Man>(ply, cell); }
+
+// Takes back the trial move of ply: pops its journal entries, turned cells first, and puts a
+// cell it had filled back between its old neighbours. The state is as before the trial move.
+inline void Modosu(std::int32_t ply)
+{
+    GameState& s = State;
+    std::int32_t cell;
+    std::int32_t n = s.ChangedCount[ply];
+    do {
+        --s.JournalTop;
+        cell = s.JournalCell[s.JournalTop];
+        s.Board[cell] = {s.JournalLower[s.JournalTop], s.JournalUpper[s.JournalTop]};
+    } while (--n > 0);
+    if (s.Board[cell].Lower > EMPTY) {
+        s.NextCand[s.PrevCand[cell]] = cell;
+        s.PrevCand[s.NextCand[cell]] = cell;
+    }
+}
