@@ -8,6 +8,7 @@
 
 class QLabel;
 class QLineEdit;
+class QPainter;
 class QPlainTextEdit;
 class QPushButton;
 class RadioGroup;
@@ -40,6 +41,18 @@ public:
     QLabel* Image6;
     Shape* Shape1;
 
+    // Paints the 16 cells over with board-green circles, then repaints the whole window, which
+    // draws the board of the game state as it stands when the call returns.
+    void ALLMarukesi();
+
+protected:
+    // Before it, the client area has been filled with yellow; after it, the pictures, shapes
+    // and labels are drawn over the board, and the other controls over everything.
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void FormCreate();
+    void FormPaint(QPainter& painter) const;
+
+    bool cellsWiped = false;  // the repaint inside ALLMarukesi that shows the green circles
 };
