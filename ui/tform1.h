@@ -26,8 +26,8 @@ public:
     // Creates every control of the layout, then runs FormCreate; the window is not yet shown.
     explicit TForm1(QWidget* parent = nullptr);
 
-    // The controls, under their names in the layout. Image15, the restart picture, is a child
-    // named "Image15" whose clicked() signal is its only connection.
+    // The controls, under their names in the layout. The restart picture has no member: it is
+    // the child named "Image15", a ClickablePicture reached through its clicked() signal.
     QPushButton* Button1;
     QLineEdit* Edit1;
     QLabel* Image2;
