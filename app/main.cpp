@@ -1,5 +1,5 @@
 // The program: one window, shown until it is closed.
-#include "embedded_pictures.h"
+#include "application_identity.h"
 #include "tform1.h"
 
 #include <QApplication>
@@ -7,7 +7,7 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setWindowIcon(programIcon());
+    nameApplication();
     TForm1 Form1;
     Form1.show();
     QApplication::exec();

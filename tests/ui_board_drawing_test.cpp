@@ -6,12 +6,6 @@
 
 namespace {
 
-const QColor Green(0, 128, 0);
-const QColor Yellow(255, 255, 0);
-const QColor Grey(128, 128, 128);
-const QColor Black(0, 0, 0);
-const QColor White(255, 255, 255);
-
 // Top-left corner of the cell in row and column 1..4.
 QPoint corner(int row, int column) { return {34 + 95 * (column - 1), 34 + 95 * (row - 1)}; }
 

@@ -1,4 +1,7 @@
-// The widget tests run in one QApplication, offscreen unless a platform is given.
+// The widget tests run in one QApplication named as the program's, offscreen unless a platform
+// is given.
+#include "application_identity.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -10,5 +13,6 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);
+    nameApplication();
     return RUN_ALL_TESTS();
 }

@@ -15,6 +15,14 @@
 #include <memory>
 #include <ostream>
 
+// The colours of the board drawing, the marker and the flip pictures.
+inline const QColor Green(0, 128, 0);
+inline const QColor Yellow(255, 255, 0);
+inline const QColor Grey(128, 128, 128);
+inline const QColor Black(0, 0, 0);
+inline const QColor White(255, 255, 255);
+inline const QColor Red(255, 0, 0);
+
 inline void PrintTo(const QColor& colour, std::ostream* os)
 {
     *os << "rgb(" << colour.red() << ", " << colour.green() << ", " << colour.blue() << ")";

@@ -39,11 +39,6 @@ constexpr int LetterTop = BoardMargin - 30;
 constexpr int DigitLeft = BoardMargin - 20;
 constexpr int DigitAboveMiddle = 5;
 
-QPoint cellCorner(int row, int column)
-{
-    return {BoardMargin + (column - 1) * CellSize, BoardMargin + (row - 1) * CellSize};
-}
-
 // Draws nothing for a layer that holds no disc.
 void drawDisc(QPainter& painter, QPoint corner, const int (&tops)[3], Colour disc)
 {

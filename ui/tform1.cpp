@@ -1,6 +1,7 @@
 // The window and its controls, as laid out.
 #include "tform1.h"
 
+#include "application_identity.h"
 #include "clickable_picture.h"
 #include "embedded_pictures.h"
 #include "radio_group.h"
@@ -45,7 +46,7 @@ void hideOverBoard(QWidget* control)
 TForm1::TForm1(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("ノルダモ"));
+    setWindowTitle(ApplicationTitle);
     setWindowIcon(programIcon());
     setFixedSize(WindowWidth, WindowHeight);
     move(WindowLeft, WindowTop);
@@ -57,6 +58,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     Image2->setPixmap(QPixmap::fromImage(embeddedJpeg(PromptPictureResource)));
     auto* image15 = place(new ClickablePicture(this), "Image15", 622, 352, 100, 63);
     image15->setPixmap(QPixmap::fromImage(embeddedJpeg(RestartPictureResource)));
+    connect(image15, &ClickablePicture::clicked, this, &TForm1::Image15Click);
 
     Label17 = place(new QLabel(QStringLiteral("棋譜です⇒"), this), "Label17", 0, 424, 78, 15);
     Label17->setFont(windowFont(15, true));

@@ -4,7 +4,15 @@
 // It holds no game data of its own; everything is in State.
 #pragma once
 
+#include "board.h"
+#include "computer_turn.h"
+#include "pause.h"
+
 #include <QWidget>
+
+#include <chrono>
+#include <cstdint>
+#include <string_view>
 
 class QLabel;
 class QLineEdit;
@@ -20,11 +28,14 @@ inline constexpr int WindowHeight = 477;
 inline constexpr int WindowLeft = 283;
 inline constexpr int WindowTop = 185;
 
-class TForm1 : public QWidget {
+class TForm1 : public QWidget, public ComputerTurnWindow {
     Q_OBJECT
 public:
     // Creates every control of the layout, then runs FormCreate; the window is not yet shown.
     explicit TForm1(QWidget* parent = nullptr);
+
+    // How long every pause of the animation and the computer's turn lasts; 0 in tests.
+    std::chrono::milliseconds pauseLength = FixedPause;
 
     // The controls, under their names in the layout. The restart picture has no member: it is
     // the child named "Image15", a ClickablePicture reached through its clicked() signal.
@@ -41,9 +52,37 @@ public:
     QLabel* Image6;
     Shape* Shape1;
 
+    // The computer's turn, up to the hand-on: the computer must have a legal move.
+    void Com_Utu();
+
+    // Plays colour's move at cell on the board and on the screen: the marker, every captured disc
+    // vanishing, shown edge-on and coming back in colour; then the record text. The state is
+    // written exactly as by that side's trial move, plus MoveRecord[Ply]; Ply and the candidate
+    // list are left to the caller. The move must be legal.
+    void Jissai_Sokoutu(Colour colour, std::int32_t cell) override;
+
+    // Neither side can move: the status line is emptied, the top-disc difference announced in
+    // the message box, and once it is closed the board and the window are reset.
+    void Kekka() override;
+
+    // Blocks for pauseLength when count is positive, handling no event; at once otherwise.
+    void Matu(std::int32_t count) override;
+
     // Paints the 16 cells over with board-green circles, then repaints the whole window, which
     // draws the board of the game state as it stands when the call returns.
     void ALLMarukesi();
+
+    // The record text of moves 1..Ply, two characters a move, as the whole text of Memo1.
+    void Kifu();
+
+    // The restart picture: the board back to the start position and the window waiting for OK.
+    // The record and the status line are left as they are.
+    void Image15Click();
+
+    // The rest of what the computer's turn needs of the window.
+    void setStatus(std::string_view text) override;
+    std::int32_t strength() const override;
+    void showMessage(std::string_view text) override;
 
 protected:
     // Before it, the client area has been filled with yellow; after it, the pictures, shapes

@@ -1,0 +1,13 @@
+#include "application_identity.h"
+
+#include "embedded_pictures.h"
+
+#include <QApplication>
+
+void nameApplication()
+{
+    QApplication::setApplicationName(ApplicationTitle);
+    QApplication::setApplicationDisplayName(ApplicationTitle);
+    QApplication::setDesktopFileName(QStringLiteral("nordamo"));
+    QApplication::setWindowIcon(programIcon());
+}
