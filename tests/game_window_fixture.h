@@ -51,7 +51,7 @@ QString resultText(std::int32_t comLead);
 
 class GameTest : public WindowTest {
 protected:
-    // The window shown, its pauses of no length.
+    // The window shown, its pauses of no length, the computer's random moves seeded.
     void SetUp() override;
 
     WatchedForm& game() const { return *watched; }

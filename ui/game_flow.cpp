@@ -1,17 +1,85 @@
-// The computer's turn played in the window.
+// A game from the OK button to its end: the start, the person's clicks, the computer's turn.
+#include "legality.h"
 #include "message_box.h"
+#include "played_move.h"
 #include "radio_group.h"
 #include "tform1.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
 
 namespace {
+
+constexpr std::string_view ComputerPasses = "コンピュータはパスです";
+
+// The largest integer not above a / b, for b > 0: left of and above the board it goes negative.
+std::int64_t floorDivide(std::int64_t a, std::int64_t b) { return a / b - (a % b < 0 ? 1 : 0); }
+
+// The row or column 1..4 under a client coordinate, or a value outside 1..4 off the board. A grid
+// line belongs to the cell left of it or above it.
+std::int64_t boardLine(int coordinate) { return floorDivide(std::int64_t{coordinate} - BoardMargin - 1, CellSize) + 1; }
 
 QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 }  // namespace
 
+void TForm1::Button1Click()
+{
+    // 1.-2. A fresh record, and the choices fixed for the length of the game.
+    Memo1->clear();
+    RadioGroup1->setEnabled(false);
+    RadioGroup2->setEnabled(false);
+
+    // 3.-5. The start position, the colours, move 1 and all 16 cells listed; then the person's
+    //       prompt, or the computer's first move while the button and the picture still show.
+    startGame(RadioGroup1->itemIndex() == 0 ? BLACK : WHITE);
+    if (State.HumanColour == BLACK)
+        setStatus(PersonToMove);
+    else
+        Com_Utu();
+
+    // 6. The game runs from here on.
+    Image2->hide();
+    Button1->hide();
+}
+
 void TForm1::Com_Utu() { ::Com_Utu(*this); }
+
+void TForm1::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    FormMouseDown(event->button(), event->modifiers(), at.x(), at.y());
+}
+
+void TForm1::FormMouseDown(Qt::MouseButton /*button*/, Qt::KeyboardModifiers /*shift*/, int x, int y)
+{
+    // 1. No game runs while the OK button is shown.
+    if (!Button1->isHidden()) return;
+
+    // 2.-4. The cell under the click, if the person may play there.
+    const std::int64_t column = boardLine(x), row = boardLine(y);
+    if (column < 1 || column > 4 || row < 1 || row > 4) return;
+    const auto cell = static_cast<std::int32_t>(5 * row + column);
+    if (!Sokouteruka(State.HumanColour, cell)) return;
+
+    // 5.-6. The move, and the next one listed.
+    Jissai_Sokoutu(State.HumanColour, cell);
+    ++State.Ply;
+    Mazu_Yusen();
+    Edit1->clear();
+    repaint();
+
+    // 7.-9. The computer answers, or passes, or the game is over.
+    if (UterukaC())
+        Com_Utu();
+    else if (UterukaM())
+        showMessage(ComputerPasses);
+    else
+        Kekka();
+}
 
 void TForm1::setStatus(std::string_view text)
 {

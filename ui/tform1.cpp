@@ -97,6 +97,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
 
     // Over the empty top-right corner of Image2.
     Button1 = place(new QPushButton(QStringLiteral("OK"), this), "Button1", 640, 208, 75, 25);
+    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
 
     // The order of creation makes the tab order Button1, Edit1, Memo1, RadioGroup1, RadioGroup2
     // and round again; the button, first in it, has the focus when the window opens.

@@ -52,6 +52,10 @@ public:
     QLabel* Image6;
     Shape* Shape1;
 
+    // The OK button: a new game with the chosen colour; when the person plays white, the
+    // computer's first move is played before the button and the prompt picture go.
+    void Button1Click();
+
     // The computer's turn, up to the hand-on: the computer must have a legal move.
     void Com_Utu();
 
@@ -79,6 +83,10 @@ public:
     // The record and the status line are left as they are.
     void Image15Click();
 
+    // The person's click at client coordinates x, y, with any button: a legal move is played and
+    // answered; anything else is ignored without a word.
+    void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+
     // The rest of what the computer's turn needs of the window.
     void setStatus(std::string_view text) override;
     std::int32_t strength() const override;
@@ -88,6 +96,7 @@ protected:
     // Before it, the client area has been filled with yellow; after it, the pictures, shapes
     // and labels are drawn over the board, and the other controls over everything.
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void FormCreate();

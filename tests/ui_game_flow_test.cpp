@@ -1,0 +1,297 @@
+#include "game_window_fixture.h"
+#include "invariants.h"
+#include "opening_book.h"
+#include "radio_group.h"
+#include "random_cell.h"
+#include "state_fixture.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <climits>
+#include <cstring>
+#include <random>
+
+namespace {
+
+// The messages a game of this record must have shown, worked out from the rules alone: a pass
+// wherever the same side moves twice running, and the result after the last move. Leaves the
+// state at the game's end.
+std::vector<QString> messagesOfGame(const QString& record, Colour human)
+{
+    startGame(human);
+    std::vector<QString> messages;
+    Colour last = EMPTY;
+    for (std::int32_t cell : parseRecord(record.toStdString())) {
+        const Colour mover = sideToMove();
+        EXPECT_TRUE(mover != EMPTY && Sokouteruka(mover, cell)) << cellName(cell) << " at move " << State.Ply;
+        if (mover == last) messages.push_back(mover == human ? ComputerPassesText : PersonPassesText);
+        playMove(mover, cell);
+        ++State.Ply;
+        Mazu_Yusen();
+        last = mover;
+    }
+    EXPECT_EQ(sideToMove(), EMPTY) << "the game is over";
+    messages.push_back(resultText(topDiscLead()));
+    return messages;
+}
+
+struct Snapshot {
+    QString record, status;
+    std::int32_t ply, journalTop;
+    Cell board[CellCount];
+    bool buttonShown;
+};
+
+Snapshot snapshot(const QString& record, const QString& status, const TForm1& form)
+{
+    Snapshot s{record, status, State.Ply, State.JournalTop, {}, form.Button1->isVisible()};
+    std::copy(State.Board, State.Board + CellCount, s.board);
+    return s;
+}
+
+void expectUnchanged(const Snapshot& before, const Snapshot& after)
+{
+    EXPECT_EQ(after.record, before.record);
+    EXPECT_EQ(after.status, before.status);
+    EXPECT_EQ(after.ply, before.ply);
+    EXPECT_EQ(after.journalTop, before.journalTop);
+    EXPECT_EQ(std::memcmp(after.board, before.board, sizeof before.board), 0);
+    EXPECT_EQ(after.buttonShown, before.buttonShown);
+}
+
+}  // namespace
+
+class GameFlow : public GameTest {
+protected:
+    Snapshot now() const { return snapshot(record(), status(), *form); }
+
+    // A click that must change nothing and show nothing.
+    void expectIgnored(QPoint at, Qt::MouseButton button = Qt::LeftButton)
+    {
+        const Snapshot before = now();
+        const std::size_t messages = answerer.answered.size();
+        click(at, button);
+        expectUnchanged(before, now());
+        EXPECT_EQ(answerer.answered.size(), messages) << "without a word";
+    }
+
+    // Clicks random legal cells as the person until the game is over, checking the record, the
+    // status line and the messages after every click; then the window waiting for OK again.
+    void playToTheEnd(std::mt19937& rng, int colourItem)
+    {
+        while (form->Button1->isHidden()) {
+            const auto legal = legalCells(State.HumanColour);
+            ASSERT_FALSE(legal.empty()) << "the person is to move";
+            const std::int32_t cell = legal[rng() % legal.size()];
+            const QString before = record();
+            const std::size_t seen = answerer.answered.size();
+            clickCell(cell);
+
+            const auto messages = answerer.textsSince(seen);
+            ASSERT_TRUE(record().startsWith(before + QString::fromStdString(cellName(cell)))) << record().toStdString();
+            const auto computerMoves = (record().size() - before.size()) / 2 - 1;
+            if (form->Button1->isHidden()) {
+                const bool computerPassed = !messages.empty() && messages.back() == ComputerPassesText;
+                EXPECT_EQ(status(), computerPassed ? QString() : PersonToMoveText);
+                EXPECT_EQ(computerMoves, computerPassed ? 0 : std::count(messages.begin(), messages.end(), PersonPassesText) + 1);
+                EXPECT_EQ(record().size(), 2 * (State.Ply - 1));
+            } else {
+                ASSERT_FALSE(messages.empty());
+                EXPECT_EQ(messages.back(), resultText(answerer.answered.back().comLead));
+                EXPECT_TRUE(status().isEmpty()) << "no status after the last move";
+            }
+        }
+        expectWaitingForOk();
+        EXPECT_EQ(form->RadioGroup1->itemIndex(), colourItem) << "the choices as they were";
+        EXPECT_EQ(form->RadioGroup2->itemIndex(), 0);
+    }
+};
+
+TEST_F(GameFlow, WholeGamesAgainstTheWeakComputerFromBothSides)
+{
+    std::mt19937 rng(11);
+    for (int colourItem : {0, 1}) {
+        for (int game = 0; game < 4; ++game) {
+            SCOPED_TRACE(testing::Message() << "colour item " << colourItem << ", game " << game);
+            const Colour human = colourItem == 0 ? BLACK : WHITE;
+            choose(colourItem, 0);
+            const std::size_t firstMessage = answerer.answered.size();
+            pressOk();
+            EXPECT_EQ(State.HumanColour, human);
+            EXPECT_TRUE(form->Button1->isHidden());
+            EXPECT_TRUE(form->Image2->isHidden());
+            EXPECT_FALSE(form->RadioGroup1->isEnabled());
+            EXPECT_FALSE(form->RadioGroup2->isEnabled());
+            EXPECT_EQ(record().size(), human == BLACK ? 0 : 2) << "the computer's first move when the person is white";
+            EXPECT_EQ(status(), PersonToMoveText);
+
+            playToTheEnd(rng, colourItem);
+            const QString finished = record();
+            EXPECT_GE(finished.size(), 2 * 14) << "every playing cell holds a top disc at the end";
+            EXPECT_EQ(answerer.textsSince(firstMessage), messagesOfGame(finished, human));
+        }
+    }
+}
+
+TEST_F(GameFlow, ClicksBecomeCellsByFloorDivisionWithAnyButton)
+{
+    // The person's first moves are b1, a2, d3 and c4: each click is made in a fresh game, and
+    // either plays the cell named or is ignored.
+    const std::vector<std::tuple<QPoint, Qt::MouseButton, const char*>> clicks = {
+        {{130, 80}, Qt::LeftButton, "b1"},   {{129, 80}, Qt::LeftButton, ""},    // a1
+        {{35, 130}, Qt::LeftButton, "a2"},   {{34, 130}, Qt::LeftButton, ""},    // left of the board
+        {{35, 129}, Qt::LeftButton, ""},     {{0, 180}, Qt::LeftButton, ""},     // a1; the margin
+        {{414, 300}, Qt::LeftButton, "d3"},  {{415, 300}, Qt::LeftButton, ""},   // right of the board
+        {{319, 300}, Qt::LeftButton, ""},    {{320, 225}, Qt::LeftButton, "d3"}, // c3; d3's corner
+        {{250, 414}, Qt::LeftButton, "c4"},  {{250, 415}, Qt::LeftButton, ""},   // below the board
+        {{180, 34}, Qt::LeftButton, ""},     {{180, 10}, Qt::LeftButton, ""},    // above the board
+        {{180, 35}, Qt::RightButton, "b1"},  {{80, 224}, Qt::MiddleButton, "a2"},
+    };
+    for (auto [at, button, played] : clicks) {
+        SCOPED_TRACE(testing::Message() << at.x() << "," << at.y() << " button " << button);
+        choose(0, 0);
+        pressOk();
+        const std::size_t messages = answerer.answered.size();
+        click(at, button);
+        EXPECT_EQ(record().left(2), QString::fromLatin1(played));
+        EXPECT_EQ(record().size(), *played ? 4 : 0) << "the computer answers a move";
+        EXPECT_EQ(status(), PersonToMoveText);
+        EXPECT_EQ(answerer.answered.size(), messages);
+        clickRestart();
+    }
+
+    // Where no real click reaches: far outside, and just left of the board, where a quotient
+    // taken toward zero would give column 1.
+    choose(0, 0);
+    pressOk();
+    for (QPoint at : {QPoint(-1, 130), QPoint(-94, 180), QPoint(-96, 130), QPoint(INT_MIN, INT_MIN), QPoint(INT_MAX, 130),
+                      QPoint(130, INT_MAX)}) {
+        game().FormMouseDown(Qt::LeftButton, {}, at.x(), at.y());
+        EXPECT_EQ(record(), QString()) << at.x() << "," << at.y();
+    }
+}
+
+TEST_F(GameFlow, ClicksOnFullAndIllegalCellsAndWhileNoGameRunsAreIgnored)
+{
+    // No game yet: the person's legal first moves do nothing, nor does the board.
+    for (std::int32_t cell : {7, 11, 19, 23, 6}) expectIgnored(cellCentre(cell));
+    EXPECT_EQ(record(), QStringLiteral("Memo1"));
+
+    choose(0, 0);
+    pressOk();
+    // a1 over b2 and c3 turns b2 for black, but a1 is full: ignored, until it has room again.
+    setBoard({"ww  ..  ..  ..",
+              "..  w.  b.  ..",
+              "..  b.  wb  ..",
+              "..  ..  ..  .."}, BLACK);
+    expectIgnored(cellCentre(6));
+    for (std::int32_t illegal : {9, 24, 12, 13, 14}) expectIgnored(cellCentre(illegal));  // nothing to turn
+    expectIgnored(QPoint(430, 200));  // beside the board
+    State.Board[6].Upper = EMPTY;
+    Mazu_Yusen();
+    click(cellCentre(6));
+    EXPECT_TRUE(record().startsWith(QStringLiteral("a1")));
+
+    // After a result the board is dead again until OK.
+    for (std::int32_t cell : PriorityOrder) State.Board[cell] = {BLACK, EMPTY};
+    form->Kekka();
+    for (std::int32_t cell : {7, 11, 19, 23}) expectIgnored(cellCentre(cell));
+}
+
+TEST_F(GameFlow, TheComputersFirstMoveIsPlayedBeforeTheButtonAndThePromptGo)
+{
+    std::vector<std::pair<bool, bool>> shownDuringPauses;
+    game().onPause = [&](std::int32_t) { shownDuringPauses.emplace_back(form->Button1->isVisible(), form->Image2->isVisible()); };
+    choose(1, 0);
+    pressOk();
+    ASSERT_GE(shownDuringPauses.size(), 3u) << "the turn's pause, the marker, a flip";
+    for (auto [button, prompt] : shownDuringPauses) EXPECT_TRUE(button && prompt);
+    EXPECT_TRUE(form->Button1->isHidden());
+    EXPECT_TRUE(form->Image2->isHidden());
+    EXPECT_EQ(record().size(), 2);
+    EXPECT_EQ(State.Ply, 2);
+    EXPECT_EQ(status(), PersonToMoveText);
+}
+
+TEST_F(GameFlow, WhenTheComputerCannotAnswerItPassesAndThePersonMovesAgain)
+{
+    // After these six moves black, the person, plays d1 and leaves white without a move.
+    choose(0, 0);
+    pressOk();
+    ASSERT_TRUE(replayRecord(cells("b1a3d4d3d2c1"), BLACK));
+    ASSERT_EQ(status(), PersonToMoveText);
+    click(cellCentre(cellIndex("d1")));
+    ASSERT_EQ(answerer.textsSince(0), std::vector<QString>{ComputerPassesText});
+    EXPECT_EQ(record(), QStringLiteral("b1a3d4d3d2c1d1"));
+    EXPECT_EQ(State.Ply, 8);
+    EXPECT_TRUE(status().isEmpty());
+    EXPECT_TRUE(UterukaM());
+    EXPECT_FALSE(UterukaC());
+    EXPECT_TRUE(form->Button1->isHidden()) << "the game goes on";
+    EXPECT_EQ(stateFault(), "");
+}
+
+TEST_F(GameFlow, ClicksMadeDuringAMoveWaitAndAreHandledAfterItAgainstTheNewState)
+{
+    // White answers a2 with a1 from a book line: then b1 is legal for black, though it is not
+    // after a2 alone. The click on b1 and the one on the restart picture are made while the
+    // marker of a2 shows, and wait in the queue behind the click on a2.
+    ASSERT_EQ(parseBook("@02,a2,a1,&"), std::nullopt);
+    choose(0, 0);
+    pressOk();
+    // A press and a release queued for the window, a second after the click before, as a person
+    // makes them; the window finds their receiver when it takes them from the queue.
+    quint64 time = 0;
+    const auto post = [&](QPoint at) {
+        for (auto [type, buttons] : {std::pair{QEvent::MouseButtonPress, Qt::LeftButton}, {QEvent::MouseButtonRelease, Qt::NoButton}}) {
+            auto* event = new QMouseEvent(type, at, at, form->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+            event->setTimestamp(time += 1000);
+            QCoreApplication::postEvent(form->windowHandle(), event);
+        }
+    };
+    std::vector<std::int32_t> pliesDuringPauses;
+    game().onPause = [&](std::int32_t) {
+        if (pliesDuringPauses.empty()) {
+            post(cellCentre(7));
+            post(control("Image15")->geometry().center());
+        }
+        pliesDuringPauses.push_back(State.Ply);
+    };
+    // The press on a2 handled at once, as the event loop would, and nothing after it.
+    const QPoint a2 = cellCentre(11);
+    QMouseEvent press(QEvent::MouseButtonPress, a2, a2, form->mapToGlobal(a2), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(form->windowHandle(), &press);
+    EXPECT_EQ(pliesDuringPauses, (std::vector<std::int32_t>{1, 1, 2, 2, 2})) << "nothing else ran inside the handler";
+    EXPECT_EQ(record(), QStringLiteral("a2a1"));
+    EXPECT_TRUE(form->Button1->isHidden());
+
+    game().onPause = nullptr;
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(record().startsWith(QStringLiteral("a2a1b1"))) << record().toStdString();
+    EXPECT_EQ(record().size(), 8) << "and the computer answered it";
+    expectWaitingForOk();
+}
+
+TEST_F(GameFlow, AGameAbandonedInMidGameLeavesItsRecordUntilTheNextOk)
+{
+    choose(1, 0);
+    pressOk();
+    for (int move = 0; move < 3 && form->Button1->isHidden(); ++move) clickCell(legalCells(State.HumanColour).front());
+    ASSERT_TRUE(form->Button1->isHidden());
+    const QString abandoned = record();
+    ASSERT_GE(abandoned.size(), 2 * 7);
+    clickRestart();
+    expectWaitingForOk();
+    EXPECT_EQ(record(), abandoned);
+    EXPECT_EQ(status(), PersonToMoveText) << "the restart leaves the status line alone";
+    EXPECT_EQ(form->RadioGroup1->itemIndex(), 1);
+
+    choose(0, 0);
+    pressOk();
+    EXPECT_TRUE(record().isEmpty());
+    EXPECT_EQ(State.HumanColour, BLACK);
+    EXPECT_EQ(State.Ply, 1);
+    EXPECT_EQ(stateFault(), "");
+    EXPECT_TRUE(answerer.answered.empty());
+}
