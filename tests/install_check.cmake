@@ -1,0 +1,42 @@
+# Installs the build into a fresh prefix and checks what lands there: the program, its desktop
+# entry (as desktop-file-validate judges it) and the hicolor icons in their sizes.
+#   cmake -DBUILD_DIR=... -DPREFIX=... -P install_check.cmake
+cmake_minimum_required(VERSION 3.25)
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}" RESULT_VARIABLE failed OUTPUT_QUIET)
+if(failed)
+  message(FATAL_ERROR "cmake --install failed")
+endif()
+
+if(NOT EXISTS "${PREFIX}/bin/nordamo" OR IS_DIRECTORY "${PREFIX}/bin/nordamo")
+  message(FATAL_ERROR "no program at ${PREFIX}/bin/nordamo")
+endif()
+
+set(entry "${PREFIX}/share/applications/nordamo.desktop")
+execute_process(COMMAND desktop-file-validate "${entry}" RESULT_VARIABLE invalid OUTPUT_VARIABLE complaints ERROR_VARIABLE complaints)
+if(invalid OR NOT complaints STREQUAL "")
+  message(FATAL_ERROR "desktop entry ${entry}: ${complaints}")
+endif()
+file(STRINGS "${entry}" lines ENCODING UTF-8)
+foreach(expected "Exec=nordamo" "Icon=nordamo" "Name=ノルダモ")
+  if(NOT expected IN_LIST lines)
+    message(FATAL_ERROR "desktop entry lacks ${expected}")
+  endif()
+endforeach()
+
+# A PNG's width and height are the big-endian words at bytes 16 and 20.
+foreach(size 16 24 32 48)
+  set(icon "${PREFIX}/share/icons/hicolor/${size}x${size}/apps/nordamo.png")
+  if(NOT EXISTS "${icon}")
+    message(FATAL_ERROR "no icon ${icon}")
+  endif()
+  file(READ "${icon}" header HEX OFFSET 16 LIMIT 8)
+  math(EXPR expected "${size}" OUTPUT_FORMAT HEXADECIMAL)
+  string(REPLACE "0x" "" expected "${expected}")
+  string(LENGTH "${expected}" digits)
+  math(EXPR padding "8 - ${digits}")
+  string(REPEAT "0" ${padding} zeros)
+  if(NOT header STREQUAL "${zeros}${expected}${zeros}${expected}")
+    message(FATAL_ERROR "${icon} is not ${size} x ${size}: ${header}")
+  endif()
+endforeach()
