@@ -1,11 +1,14 @@
 #include "message_box.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QScreen>
 
 CentredMessageBox::CentredMessageBox(const QString& text, QWidget* parent)
     : QMessageBox(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, parent)
 {
+    // Some styles put a picture on the button too; the box shows none anywhere.
+    button(QMessageBox::Ok)->setIcon(QIcon());
 }
 
 void CentredMessageBox::showEvent(QShowEvent* event)

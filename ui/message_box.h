@@ -1,4 +1,4 @@
-// The modal message box of the game: the text, one OK button, no icon, the application's title
+// The modal message box of the game: the text, one plain OK button, no icon, the application's title
 // as its caption, centred on the screen.
 #pragma once
 
