@@ -1,10 +1,9 @@
 #include "invariants.h"
 #include "search.h"
-#include "state_fixture.h"
+#include "search_fixture.h"
 #include "trial_move.h"
 
 #include <algorithm>
-#include <cstring>
 #include <random>
 
 namespace {
@@ -67,34 +66,6 @@ std::int32_t exactValue(std::int32_t ply, Colour mover)
     if (moved) return best;
     if (hasAnyMove(opponentOf(mover))) return exactValue(ply, opponentOf(mover));
     return State.Score[ply];
-}
-
-// Everything a search must leave as it found it: all but the scores and counts of trial plies.
-struct Snapshot {
-    Cell board[CellCount];
-    std::int32_t journalTop, journal[3][JournalCapacity];
-    std::int32_t next[LastPlayingCell + 1], prev[LastPlayingCell + 1], candidates[PlayingCellCount + 1];
-    std::int32_t candidateCount, ply, scores[MaxMoves + 1], changed[MaxMoves + 1];
-
-    bool operator==(const Snapshot& other) const { return std::memcmp(this, &other, sizeof *this) == 0; }
-};
-
-Snapshot snapshot(std::int32_t lastPly)
-{
-    Snapshot s{};
-    std::memcpy(s.board, State.Board, sizeof s.board);
-    s.journalTop = State.JournalTop;
-    std::copy_n(State.JournalCell, s.journalTop, s.journal[0]);
-    std::copy_n(State.JournalLower, s.journalTop, s.journal[1]);
-    std::copy_n(State.JournalUpper, s.journalTop, s.journal[2]);
-    std::memcpy(s.next, State.NextCand, sizeof s.next);
-    std::memcpy(s.prev, State.PrevCand, sizeof s.prev);
-    std::memcpy(s.candidates, State.Candidates, sizeof s.candidates);
-    s.candidateCount = State.CandidateCount;
-    s.ply = State.Ply;
-    std::copy_n(State.Score, lastPly + 1, s.scores);
-    std::copy_n(State.ChangedCount, lastPly + 1, s.changed);
-    return s;
 }
 
 }  // namespace
@@ -303,3 +274,16 @@ TEST_F(SearchAgainstMinimax, TheChoiceIsTheFirstBestCell)
         ASSERT_EQ(stateFault(), "");
     }
 }
+
+// Mid-game positions; the node counts are those of the search as first written.
+const SolvedPosition MidGame[] = {
+    {"a2a3d4b1a3d4b1c1d2c1b2", WHITE, "c3", 8, 324492},
+    {"b1a1c4d4a2c3b1a3b4c2d1", WHITE, "a3", 6, 455864},
+    {"c4d4b1a3c2c1a4d2c1c3a3a1", BLACK, "a4", 2, 125129},
+    {"a2c1d2a1b1a3d1d2b4a3c4d3", BLACK, "a4", -14, 610241},
+    {"d3d4b3d2c1b1b1a1a3a1d3b4", BLACK, "d1", -14, 355600},
+    {"b1a1b1c1d3a4c1d4b3b4a4b4", BLACK, "a1", 16, 86973},
+    {"d3b4a2b1a4b4a2d3d2a1c4b3d4", WHITE, "d1", 0, 49957},
+    {"c4d2d1b4a2c1d4a3d2b2c4a1a1", WHITE, "c1", 0, 94096},
+};
+INSTANTIATE_TEST_SUITE_P(MidGame, SolvedPositions, ::testing::ValuesIn(MidGame));
