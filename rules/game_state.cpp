@@ -41,7 +41,7 @@ constexpr bool everyPlayingCellHasThreeDirections()
         auto count = std::count_if(DirectionOffsets.begin(), DirectionOffsets.end(), [&](std::int32_t d) {
             return directionIsWorthWalking(d, rowOf(cell), columnOf(cell));
         });
-        if (count != 3) return false;
+        if (count != DirectionsPerCell) return false;
     }
     return true;
 }
