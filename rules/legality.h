@@ -5,17 +5,20 @@
 
 #include "game_state.h"
 
+#include <cstddef>
+
 // How many top discs of opp a disc of own at cell would turn along direction d: the run of opp
 // discs next to it, when an own top disc closes it; 0 when it ends on an empty cell or the
 // border. A line has four cells, so a run holds one or two discs, and the third cell along d is
 // at worst a border cell.
 inline std::int32_t runLength(Colour own, Colour opp, std::int32_t cell, std::int32_t d)
 {
-    const Cell* board = State.Board;
-    const bool first = topDisc(board[cell + d]) == opp;
-    const Colour second = topDisc(board[cell + 2 * d]);
+    const Cell* from = State.Board + cell;
+    const std::ptrdiff_t step = d;
+    const bool first = topDisc(from[step]) == opp;
+    const Colour second = topDisc(from[2 * step]);
     const bool closedAtSecond = first & (second == own);
-    const bool closedAtThird = first & (second == opp) & (topDisc(board[cell + 3 * d]) == own);
+    const bool closedAtThird = first & (second == opp) & (topDisc(from[3 * step]) == own);
     return closedAtSecond + 2 * closedAtThird;
 }
 

@@ -67,8 +67,9 @@ inline std::int32_t placeAndTurn(std::int32_t ply, std::int32_t cell, Show&& sho
 
     // 3. Every run turned, from the cell next to the placed one outward; only top discs turn.
     for (std::int32_t i = 0; i < DirectionsPerCell; ++i) {
-        for (std::int32_t k = 1; k <= run[i]; ++k) {
-            const std::int32_t n = cell + k * direction[i];
+        std::int32_t n = cell;
+        for (std::int32_t k = run[i]; k > 0; --k) {
+            n += direction[i];
             top = pushJournal(top, n);
             const Cell was = board[n];
             const bool upperLayer = was.Upper != EMPTY;

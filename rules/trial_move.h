@@ -11,10 +11,11 @@ inline bool trialMove(std::int32_t ply, std::int32_t cell)
 {
     const std::int32_t kind = placeAndTurn<side>(ply, cell);
     if (kind == NotLegal) return false;
-    if (kind != OnEmptyCell) {
-        State.NextCand[State.PrevCand[cell]] = State.NextCand[cell];
-        State.PrevCand[State.NextCand[cell]] = State.PrevCand[cell];
-    }
+    // A cell that stays listed is linked to again from both sides, which changes nothing.
+    const bool full = kind != OnEmptyCell;
+    const std::int32_t prev = State.PrevCand[cell], next = State.NextCand[cell];
+    State.NextCand[prev] = full ? next : cell;
+    State.PrevCand[next] = full ? prev : cell;
     return true;
 }
 
@@ -32,9 +33,9 @@ inline void Modosu(std::int32_t ply)
     for (std::int32_t top = s.JournalTop; top-- > bottom;)
         s.Board[s.JournalCell[top]] = {s.JournalLower[top], s.JournalUpper[top]};
     s.JournalTop = bottom;
-    const std::int32_t cell = s.JournalCell[bottom];  // the placed cell, restored last
-    if (s.Board[cell].Lower > EMPTY) {
-        s.NextCand[s.PrevCand[cell]] = cell;
-        s.PrevCand[s.NextCand[cell]] = cell;
-    }
+    // The placed cell, restored last, goes back between its old neighbours; when the move had
+    // left it listed, they are its neighbours still and linking it again changes nothing.
+    const std::int32_t cell = s.JournalCell[bottom];
+    s.NextCand[s.PrevCand[cell]] = cell;
+    s.PrevCand[s.NextCand[cell]] = cell;
 }
