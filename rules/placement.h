@@ -4,6 +4,8 @@
 
 #include "legality.h"
 
+#include <type_traits>
+
 // Kind of placement, from the target cell's lower disc before the move.
 inline constexpr std::int32_t OnOwnDisc = 0;       // covers an own top disc: lead unchanged
 inline constexpr std::int32_t OnEmptyCell = 1;     // a new top disc: lead +1
@@ -18,6 +20,14 @@ struct NoShow {
     void placed(std::int32_t /*cell*/, std::int32_t /*kind*/) {}
     void turning(std::int32_t /*cell*/, bool /*upperLayer*/, Colour /*was*/) {}
 };
+
+// a when pick holds, else b, chosen without a branch: what a move turns is different at every
+// node of the search, so a branch on it would be mispredicted half the time.
+inline std::int32_t choose(bool pick, std::int32_t a, std::int32_t b)
+{
+    const std::int32_t mask = -std::int32_t{pick};
+    return (a & mask) | (b & ~mask);
+}
 
 // Saves cell's two layers as journal entry top and returns the next free entry.
 inline std::int32_t pushJournal(std::int32_t top, std::int32_t cell)
@@ -66,16 +76,23 @@ inline std::int32_t placeAndTurn(std::int32_t ply, std::int32_t cell, Show&& sho
     show.placed(cell, kind);
 
     // 3. Every run turned, from the cell next to the placed one outward; only top discs turn.
+    // Both cells that a run can hold are visited, so that what turns decides no branch: a cell
+    // that does not turn is written back as it was, and its journal entry stays above the top.
     for (std::int32_t i = 0; i < DirectionsPerCell; ++i) {
-        std::int32_t n = cell;
-        for (std::int32_t k = run[i]; k > 0; --k) {
-            n += direction[i];
-            top = pushJournal(top, n);
+        for (std::int32_t k = 1; k <= 2; ++k) {
+            const std::int32_t n = cell + k * direction[i];
             const Cell was = board[n];
+            const bool turns = run[i] >= k;
             const bool upperLayer = was.Upper != EMPTY;
-            board[n] = upperLayer ? Cell{was.Lower, EMPTY} : Cell{EMPTY, EMPTY};
-            show.turning(n, upperLayer, upperLayer ? was.Upper : was.Lower);
-            board[n] = upperLayer ? Cell{was.Lower, own} : Cell{own, EMPTY};
+            pushJournal(top, n);
+            top += turns;
+            if constexpr (!std::is_same_v<std::remove_cvref_t<Show>, NoShow>) {
+                if (turns) {
+                    board[n] = {choose(upperLayer, was.Lower, EMPTY), EMPTY};
+                    show.turning(n, upperLayer, choose(upperLayer, was.Upper, was.Lower));
+                }
+            }
+            board[n] = {choose(turns & !upperLayer, own, was.Lower), choose(turns & upperLayer, own, was.Upper)};
         }
     }
 
