@@ -76,9 +76,10 @@ inline std::int32_t placeAndTurn(std::int32_t ply, std::int32_t cell, Show&& sho
     show.placed(cell, kind);
 
     // 3. Every run turned, from the cell next to the placed one outward; only top discs turn.
-    // Both cells that a run can hold are visited, so that what turns decides no branch: a cell
+    // Both cells that a run can hold are visited, so that its length decides no branch: a cell
     // that does not turn is written back as it was, and its journal entry stays above the top.
     for (std::int32_t i = 0; i < DirectionsPerCell; ++i) {
+        if (run[i] == 0) continue;
         for (std::int32_t k = 1; k <= 2; ++k) {
             const std::int32_t n = cell + k * direction[i];
             const Cell was = board[n];
