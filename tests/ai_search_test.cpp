@@ -31,13 +31,20 @@ struct Searched {
 
 void PrintTo(const Searched& s, std::ostream* os) { *os << "value " << s.value << " in " << s.nodes << " nodes"; }
 
-template <class Search>
-Searched counted(Search search)
-{
-    const std::uint64_t before = hyoukaCalls();
-    const std::int32_t value = search();
-    return {value, hyoukaCalls() - before};
-}
+// One of the four evaluators at a ply, and the calls it makes before its first child: the first
+// pair hands over to the second from move 20 on, which is one call more.
+struct Evaluator {
+    std::int32_t (*search)(std::int32_t, std::int32_t, std::int32_t);
+    std::int32_t ply;
+    std::uint64_t calls;
+
+    Searched operator()(std::int32_t alpha, std::int32_t beta) const
+    {
+        const std::uint64_t before = hyoukaCalls();
+        const std::int32_t value = search(ply, alpha, beta);
+        return {value, hyoukaCalls() - before};
+    }
+};
 
 bool hasAnyMove(Colour colour)
 {
@@ -73,81 +80,50 @@ std::int32_t exactValue(std::int32_t ply, Colour mover)
 TEST_F(FreshState, TheEndOfTheGameBeforeTheBoardIsFullIsTheScoreOfTheLastMove)
 {
     // Black and white discs, none next to the other: nobody can ever capture.
-    for (std::int32_t ply : {10, 20}) {
-        setBoard({"bb  ..  ..  w.",
-                  "b.  ..  ..  ..",
-                  "..  ..  ..  ..",
-                  "..  ..  ..  .."});
-        State.Score[ply] = 7;  // read as it stands, even outside the window
-        const std::uint64_t handOver = ply >= 20 ? 1 : 0;
-        const Snapshot before = snapshot(ply);
-        for (auto search : {Hyouka_Com, Hyouka_Man}) {
-            const Searched r = counted([&] { return search(ply, -5, 3); });
-            EXPECT_EQ(r.value, 7) << "ply " << ply;
-            EXPECT_EQ(r.nodes, 1 + handOver);
-        }
-        for (auto search : {Hyouka_Com2, Hyouka_Man2}) {
-            const Searched r = counted([&] { return search(ply, 9, 12); });
-            EXPECT_EQ(r.value, 7);
-            EXPECT_EQ(r.nodes, 1u);
-        }
-        EXPECT_TRUE(before == snapshot(ply));
+    setBoard({"bb  ..  ..  w.",
+              "b.  ..  ..  ..",
+              "..  ..  ..  ..",
+              "..  ..  ..  .."});
+    for (Evaluator e : {Evaluator{Hyouka_Com, 10, 1}, Evaluator{Hyouka_Man, 10, 1}, Evaluator{Hyouka_Com, 20, 2},
+                        Evaluator{Hyouka_Man, 20, 2}, Evaluator{Hyouka_Com2, 20, 1}, Evaluator{Hyouka_Man2, 20, 1}}) {
+        State.Score[e.ply] = 7;  // read as it stands, even outside the window
+        EXPECT_EQ(e(-5, 3), (Searched{7, e.calls})) << "at move " << e.ply;
     }
 }
 
 TEST_F(FreshState, FailHardAtTheNodesOfBothSides)
 {
-    // Each node has two children of the same value; a cut-off after the first one is seen in the
-    // node count. {search, ply, calls before the children}: the first pair hands over at 20.
-    struct Entry {
-        std::int32_t (*search)(std::int32_t, std::int32_t, std::int32_t);
-        std::int32_t ply;
-        std::uint64_t overhead;
-    };
-    for (Entry minimising : {Entry{Hyouka_Com, 10, 1}, Entry{Hyouka_Com, 20, 2}, Entry{Hyouka_Com2, 20, 1}}) {
-        setPosition(TwoFinalMoves, WHITE, minimising.ply);  // both of the person's moves give -4
-        const Snapshot before = snapshot(minimising.ply);
-        auto search = [&](std::int32_t alpha, std::int32_t beta) {
-            return counted([&] { return minimising.search(minimising.ply, alpha, beta); });
-        };
-        const std::uint64_t oneChild = minimising.overhead + 1, twoChildren = minimising.overhead + 2;
-        EXPECT_EQ(search(-4, 33), (Searched{-4, oneChild}));     // the first child at alpha ends the walk
-        EXPECT_EQ(search(-5, 33), (Searched{-4, twoChildren}));
-        EXPECT_EQ(search(-9, -6), (Searched{-6, twoChildren}));  // no child below beta: beta, not -4
-        EXPECT_TRUE(before == snapshot(minimising.ply));
+    // Both children of each node have the same value, so a cut-off shows in the node count.
+    for (Evaluator e : {Evaluator{Hyouka_Com, 10, 1}, Evaluator{Hyouka_Com, 20, 2}, Evaluator{Hyouka_Com2, 20, 1}}) {
+        setPosition(TwoFinalMoves, WHITE, e.ply);  // both of the person's moves give -4
+        EXPECT_EQ(e(-4, 33), (Searched{-4, e.calls + 1}));  // the first child at alpha ends the walk
+        EXPECT_EQ(e(-5, 33), (Searched{-4, e.calls + 2}));
+        EXPECT_EQ(e(-9, -6), (Searched{-6, e.calls + 2}));  // no child below beta: beta, not -4
     }
-    for (Entry maximising : {Entry{Hyouka_Man, 10, 1}, Entry{Hyouka_Man, 20, 2}, Entry{Hyouka_Man2, 20, 1}}) {
-        setPosition(TwoFinalMoves, BLACK, maximising.ply);  // both of the computer's moves give +4
-        const Snapshot before = snapshot(maximising.ply);
-        auto search = [&](std::int32_t alpha, std::int32_t beta) {
-            return counted([&] { return maximising.search(maximising.ply, alpha, beta); });
-        };
-        const std::uint64_t oneChild = maximising.overhead + 1, twoChildren = maximising.overhead + 2;
-        EXPECT_EQ(search(-33, 4), (Searched{4, oneChild}));  // the first child at beta ends the walk
-        EXPECT_EQ(search(-33, 5), (Searched{4, twoChildren}));
-        EXPECT_EQ(search(6, 9), (Searched{6, twoChildren}));  // no child above alpha: alpha, not 4
-        EXPECT_TRUE(before == snapshot(maximising.ply));
+    for (Evaluator e : {Evaluator{Hyouka_Man, 10, 1}, Evaluator{Hyouka_Man, 20, 2}, Evaluator{Hyouka_Man2, 20, 1}}) {
+        setPosition(TwoFinalMoves, BLACK, e.ply);  // both of the computer's moves give +4
+        EXPECT_EQ(e(-33, 4), (Searched{4, e.calls + 1}));  // the first child at beta ends the walk
+        EXPECT_EQ(e(-33, 5), (Searched{4, e.calls + 2}));
+        EXPECT_EQ(e(6, 9), (Searched{6, e.calls + 2}));  // no child above alpha: alpha, not 4
     }
 }
 
 TEST_F(FreshState, APassKeepsThePlyAndTheWindow)
 {
     const std::int32_t ply = 12;
-    // The person black cannot move, the computer can; then the mirror.
+    // The person black cannot move but the computer can, then the mirror.
     for (Colour human : {BLACK, WHITE}) {
         setPosition(TwoFinalMoves, human, ply);
         State.Score[ply + 1] = 99;  // a pass that counted as a move would build on this
         const bool personPasses = human == BLACK;
-        auto passing = personPasses ? Hyouka_Com : Hyouka_Man;
-        auto moving = personPasses ? Hyouka_Man : Hyouka_Com;
+        const Evaluator passing{personPasses ? Hyouka_Com : Hyouka_Man, ply, 1};
+        const Evaluator moving{personPasses ? Hyouka_Man : Hyouka_Com, ply, 1};
         const std::int32_t exact = personPasses ? 4 : -4;
         for (std::int32_t alpha = -7; alpha <= 7; ++alpha)
             for (std::int32_t beta = alpha + 1; beta <= 8; ++beta) {
-                const Searched viaPass = counted([&] { return passing(ply, alpha, beta); });
-                const Searched direct = counted([&] { return moving(ply, alpha, beta); });
-                ASSERT_EQ(viaPass.value, std::clamp(exact, alpha, beta)) << alpha << ", " << beta;
-                ASSERT_EQ(viaPass.value, direct.value);
-                ASSERT_EQ(viaPass.nodes, direct.nodes + 1);
+                const Searched direct = moving(alpha, beta);
+                ASSERT_EQ(direct.value, std::clamp(exact, alpha, beta)) << alpha << ", " << beta;
+                ASSERT_EQ(passing(alpha, beta), (Searched{direct.value, direct.nodes + 1}));
             }
     }
 }
@@ -187,22 +163,22 @@ TEST_F(FreshState, TheLastPlaceIsValuedAsIfItWerePlayed)
         EXPECT_EQ(c.c0, exactValue(27, State.ComColour));
 
         // Reached through the search after move 27: exact, outside any window.
-        const Searched person = counted([] { return Hyouka_Com(27, 20, 25); });
-        EXPECT_EQ(person.value, c.m0);
-        EXPECT_EQ(person.nodes, 2u);
-        EXPECT_EQ(Hyouka_Man2(27, -33, -30), c.c0);
+        EXPECT_EQ((Evaluator{Hyouka_Com, 27, 2}(20, 25)), (Searched{c.m0, 2}));
+        EXPECT_EQ((Evaluator{Hyouka_Man2, 27, 1}(-33, -30)), (Searched{c.c0, 1}));
     }
+
+    // The computer fills the last place as move 28: the game is over.
+    setPosition({"w.  ww  bb  ww", white, white, white}, WHITE, 27);
+    Sokoutu_Com(28, cellIndex("a1"));
+    EXPECT_EQ((Evaluator{Hyouka_Com, 28, 2}(20, 25)), (Searched{-10, 2}));
+    Modosu(28);
 }
 
-TEST_F(FreshState, AfterTheLastMoveNeitherSideCanMove)
+TEST_F(FreshState, WithoutALegalMoveTheChoiceIsNoCell)
 {
-    setPosition({"w.  ww  bb  ww", "ww  ww  ww  ww", "ww  ww  ww  ww", "ww  ww  ww  ww"}, WHITE, 27);
-    Sokoutu_Com(28, cellIndex("a1"));
-    ASSERT_EQ(State.Score[28], -10);
-    const Searched r = counted([] { return Hyouka_Com(28, 20, 25); });
-    EXPECT_EQ(r.value, -10);
-    EXPECT_EQ(r.nodes, 2u);
-    Modosu(28);
+    EXPECT_EQ(strongChoice().cell, 0);  // before the first game: no candidate list
+    setPosition(TwoFinalMoves, WHITE, 5);  // the computer black cannot move
+    EXPECT_EQ(strongChoice().cell, 0);
 }
 
 // Random play to positions with at most ten free places; there the search must agree with
