@@ -47,6 +47,19 @@ constexpr bool everyPlayingCellHasThreeDirections()
 }
 static_assert(everyPlayingCellHasThreeDirections());
 
+// The run test reads three cells along each listed direction; the third is at worst a border
+// cell and always lies inside the board array.
+constexpr bool thirdCellsLieInsideTheBoard()
+{
+    for (std::int32_t cell : PriorityOrder)
+        for (std::int32_t offset : DirectionOffsets)
+            if (directionIsWorthWalking(offset, rowOf(cell), columnOf(cell)) &&
+                (cell + 3 * offset < 0 || cell + 3 * offset >= CellCount))
+                return false;
+    return true;
+}
+static_assert(thirdCellsLieInsideTheBoard());
+
 }  // namespace
 
 void startUpSetUp()

@@ -150,6 +150,13 @@ TEST_F(FreshState, APlayedMoveShowsThePlacedDiscThenEachTurnedDiscOffTheBoard)
     EXPECT_EQ(State.Board[8].Upper, BLACK);
     EXPECT_EQ(State.Score[1], topDiscLead());
     EXPECT_EQ(State.MoveRecord[1], cellIndex("a1"));
+
+    // A move that would turn nothing is neither played nor recorded.
+    ++State.Ply;
+    EXPECT_FALSE(playMove(WHITE, cellIndex("d4")));
+    EXPECT_EQ(State.JournalTop, 4);
+    EXPECT_EQ(State.Board[cellIndex("d4")].Lower, EMPTY);
+    EXPECT_EQ(State.MoveRecord[2], 0);
 }
 
 // Random play to random positions, then random nests of trial moves of the side to move: every
