@@ -198,6 +198,17 @@ TEST_F(PlayedMove, TheRecordGrowsByTwoCharactersAMove)
     EXPECT_EQ(State.Ply, 2) << "Jissai_Sokoutu leaves Ply to its caller";
 }
 
+TEST_F(PlayedMove, AMoveThatWouldTurnNothingChangesAndShowsNothing)
+{
+    startGame(BLACK);
+    const GameState before = State;
+    game().Jissai_Sokoutu(BLACK, cellIndex("a1"));
+    EXPECT_TRUE(frames.empty()) << "no marker, no pause";
+    EXPECT_TRUE(sameBoard(State.Board, before.Board));
+    EXPECT_EQ(State.JournalTop, before.JournalTop);
+    EXPECT_EQ(record(), QStringLiteral("Memo1"));
+}
+
 TEST(Pause, HandlesNoEventAndWaitsOnlyForAPositiveCount)
 {
     int delivered = 0;

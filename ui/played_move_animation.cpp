@@ -56,7 +56,8 @@ struct AnimatedShow {
 
 void TForm1::Jissai_Sokoutu(Colour colour, std::int32_t cell)
 {
-    playMove(colour, cell, AnimatedShow{*this});
+    // A move that would turn nothing is refused before anything changes or shows.
+    if (!playMove(colour, cell, AnimatedShow{*this})) return;
     Kifu();
     repaint();
 }
