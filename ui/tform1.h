@@ -62,7 +62,8 @@ public:
     // Plays colour's move at cell on the board and on the screen: the marker, every captured disc
     // vanishing, shown edge-on and coming back in colour; then the record text. The state is
     // written exactly as by that side's trial move, plus MoveRecord[Ply]; Ply and the candidate
-    // list are left to the caller. The move must be legal.
+    // list are left to the caller. The cell's upper layer must be free; a move that would turn
+    // nothing changes and shows nothing.
     void Jissai_Sokoutu(Colour colour, std::int32_t cell) override;
 
     // Neither side can move: the status line is emptied, the top-disc difference announced in
@@ -96,6 +97,7 @@ protected:
     // Before it, the client area has been filled with yellow; after it, the pictures, shapes
     // and labels are drawn over the board, and the other controls over everything.
     void paintEvent(QPaintEvent* event) override;
+    // A press of any button: FormMouseDown at its client coordinates.
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
