@@ -21,44 +21,31 @@ Colour colourOf()
 }
 
 template <Side mover>
-bool mayMove(std::int32_t cell)
-{
-    return mayPlay(colourOf<mover>(), colourOf<otherSide(mover)>(), cell);
-}
-
-template <Side mover>
 bool hasMove()
 {
     return firstPlayable(colourOf<mover>(), colourOf<otherSide(mover)>()) != TailSentinel;
 }
 
 // The final score when mover is to fill the one free place after move 27. Every other playing
-// cell holds two discs, so its top is its Upper, and a border cell's empty Upper ends a run
-// just as the border does.
+// cell holds two discs, so the runs of top discs are runs of upper discs.
 template <Side mover>
 std::int32_t lastPlace(std::int32_t passed)
 {
     const Colour own = colourOf<mover>();
     const Colour opp = colourOf<otherSide(mover)>();
-    const Cell* board = State.Board;
 
     // 1.-2. Covering a disc of the opponent takes that cell from it.
     const std::int32_t cell = State.NextCand[HeadSentinel];
-    std::int32_t gain = board[cell].Lower == opp ? 2 : 0;
+    std::int32_t gain = State.Board[cell].Lower == opp ? 2 : 0;
 
     // 3. Every run of the opponent's discs closed by an own disc would be turned.
-    bool captured = false;
-    for (const std::int32_t* d = State.CellDirections[cell]; *d != 0; ++d) {
-        std::int32_t x = cell + *d;
-        if (board[x].Upper != opp) continue;
-        while (board[x].Upper == opp) x += *d;
-        if (board[x].Upper != own) continue;
-        captured = true;
-        gain += 2 * ((x - cell) / *d - 1);
-    }
+    const std::int32_t* direction = State.CellDirections[cell];
+    std::int32_t turned = 0;
+    for (std::int32_t i = 0; i < DirectionsPerCell; ++i) turned += runLength(own, opp, cell, direction[i]);
+    gain += 2 * turned;
 
     // 4.-6. Taken by the mover, by the other side after a pass, or by neither.
-    if (captured) return mover == Side::Com ? State.Score[LastButOnePly] + gain : State.Score[LastButOnePly] - gain;
+    if (turned > 0) return mover == Side::Com ? State.Score[LastButOnePly] + gain : State.Score[LastButOnePly] - gain;
     if (passed == 1) return State.Score[LastButOnePly];
     return lastPlace<otherSide(mover)>(1);
 }
@@ -78,22 +65,23 @@ std::int32_t hyouka(std::int32_t ply, std::int32_t alpha, std::int32_t beta)
     }
 
     // 2. Every legal cell of the list in list order, each taken back before the cut-off test.
-    if (hasMove<mover>()) {
-        for (std::int32_t cell = State.NextCand[HeadSentinel]; cell != TailSentinel; cell = State.NextCand[cell]) {
-            if (!mayMove<mover>(cell)) continue;
-            trialMove<mover>(ply + 1, cell);
-            const std::int32_t v = hyouka<otherSide(mover), secondPair>(ply + 1, alpha, beta);
-            Modosu(ply + 1);
-            if constexpr (mover == Side::Man) {
-                if (v <= alpha) return alpha;
-                if (v < beta) beta = v;
-            } else {
-                if (v >= beta) return beta;
-                if (v > alpha) alpha = v;
-            }
+    // The legality test is the trial move itself, and a walk that finds no legal cell has found
+    // that mover cannot move.
+    bool moved = false;
+    for (std::int32_t cell = firstCandidate(); cell != TailSentinel; cell = State.NextCand[cell]) {
+        if (!trialMove<mover>(ply + 1, cell)) continue;
+        moved = true;
+        const std::int32_t v = hyouka<otherSide(mover), secondPair>(ply + 1, alpha, beta);
+        Modosu(ply + 1);
+        if constexpr (mover == Side::Man) {
+            if (v <= alpha) return alpha;
+            if (v < beta) beta = v;
+        } else {
+            if (v >= beta) return beta;
+            if (v > alpha) alpha = v;
         }
-        return mover == Side::Man ? beta : alpha;
     }
+    if (moved) return mover == Side::Man ? beta : alpha;
 
     // 3. A pass: the other side moves with the same ply and the same window.
     if (hasMove<otherSide(mover)>()) return hyouka<otherSide(mover), secondPair>(ply, alpha, beta);

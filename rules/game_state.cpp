@@ -41,11 +41,24 @@ constexpr bool everyPlayingCellHasThreeDirections()
         auto count = std::count_if(DirectionOffsets.begin(), DirectionOffsets.end(), [&](std::int32_t d) {
             return directionIsWorthWalking(d, rowOf(cell), columnOf(cell));
         });
-        if (count != 3) return false;
+        if (count != DirectionsPerCell) return false;
     }
     return true;
 }
 static_assert(everyPlayingCellHasThreeDirections());
+
+// The run test reads three cells along each listed direction; the third is at worst a border
+// cell and always lies inside the board array.
+constexpr bool thirdCellsLieInsideTheBoard()
+{
+    for (std::int32_t cell : PriorityOrder)
+        for (std::int32_t offset : DirectionOffsets)
+            if (directionIsWorthWalking(offset, rowOf(cell), columnOf(cell)) &&
+                (cell + 3 * offset < 0 || cell + 3 * offset >= CellCount))
+                return false;
+    return true;
+}
+static_assert(thirdCellsLieInsideTheBoard());
 
 }  // namespace
 

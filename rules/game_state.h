@@ -15,7 +15,15 @@ struct Cell {
 };
 
 // The top disc is the only one that captures, turns and counts.
-inline Colour topDisc(const Cell& cell) { return cell.Upper != EMPTY ? cell.Upper : cell.Lower; }
+inline Colour topDisc(const Cell& cell)
+{
+    const Colour upper = cell.Upper, lower = cell.Lower;
+    return upper != EMPTY ? upper : lower;
+}
+
+// Every playing cell has exactly three directions along which two more playing cells lie, the
+// least a capture needs; its list in CellDirections holds them, then 0.
+inline constexpr std::int32_t DirectionsPerCell = 3;
 
 inline constexpr std::int32_t BookLines = 1001;   // entries 0..1000
 inline constexpr std::int32_t BookRows = 31;      // NN and the cells of moves 1..NN

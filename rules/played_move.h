@@ -9,15 +9,16 @@
 
 // Plays colour's move at cell as move Ply, exactly as that side's trial move would, and records
 // it in MoveRecord. Ply and the candidate list are left alone: the caller raises Ply and
-// rebuilds the list. The move must be legal.
+// rebuilds the list. The cell's upper layer must be free; a move that would turn nothing is not
+// legal, and is neither played nor recorded: the result is false.
 template <class Show = NoShow>
-inline void playMove(Colour colour, std::int32_t cell, Show&& show = {})
+inline bool playMove(Colour colour, std::int32_t cell, Show&& show = {})
 {
-    if (colour == State.HumanColour)
-        placeAndTurn<Side::Man>(State.Ply, cell, show);
-    else
-        placeAndTurn<Side::Com>(State.Ply, cell, show);
+    const std::int32_t kind = colour == State.HumanColour ? placeAndTurn<Side::Man>(State.Ply, cell, show)
+                                                          : placeAndTurn<Side::Com>(State.Ply, cell, show);
+    if (kind == NotLegal) return false;
     State.MoveRecord[State.Ply] = cell;
+    return true;
 }
 
 // Starts a game with the person playing humanColour: the board copied from InitialBoard, an

@@ -3,15 +3,20 @@
 
 #include "placement.h"
 
-// A trial move of side at cell as move ply. A cell whose upper layer it fills leaves the linked
-// candidate list, keeping its own links for the take-back; Candidates itself is not touched.
+// A trial move of side at the candidate cell as move ply, when it is legal; false, with nothing
+// changed, when it is not. A cell whose upper layer it fills leaves the linked candidate list,
+// keeping its own links for the take-back; Candidates itself is not touched.
 template <Side side>
-inline void trialMove(std::int32_t ply, std::int32_t cell)
+inline bool trialMove(std::int32_t ply, std::int32_t cell)
 {
-    if (placeAndTurn<side>(ply, cell) != OnEmptyCell) {
-        State.NextCand[State.PrevCand[cell]] = State.NextCand[cell];
-        State.PrevCand[State.NextCand[cell]] = State.PrevCand[cell];
-    }
+    const std::int32_t kind = placeAndTurn<side>(ply, cell);
+    if (kind == NotLegal) return false;
+    // A cell that stays listed is linked to again from both sides, which changes nothing.
+    const bool full = kind != OnEmptyCell;
+    const std::int32_t prev = State.PrevCand[cell], next = State.NextCand[cell];
+    State.NextCand[prev] = full ? next : cell;
+    State.PrevCand[next] = full ? prev : cell;
+    return true;
 }
 
 // The computer's and the person's trial moves. The move must be legal and Score[ply - 1]
@@ -24,15 +29,13 @@ inline void Sokoutu_Man(std::int32_t ply, std::int32_t cell) { trialMove<Side::M
 inline void Modosu(std::int32_t ply)
 {
     GameState& s = State;
-    std::int32_t cell;
-    std::int32_t n = s.ChangedCount[ply];
-    do {
-        --s.JournalTop;
-        cell = s.JournalCell[s.JournalTop];
-        s.Board[cell] = {s.JournalLower[s.JournalTop], s.JournalUpper[s.JournalTop]};
-    } while (--n > 0);
-    if (s.Board[cell].Lower > EMPTY) {
-        s.NextCand[s.PrevCand[cell]] = cell;
-        s.PrevCand[s.NextCand[cell]] = cell;
-    }
+    const std::int32_t bottom = s.JournalTop - s.ChangedCount[ply];
+    for (std::int32_t top = s.JournalTop; top-- > bottom;)
+        s.Board[s.JournalCell[top]] = {s.JournalLower[top], s.JournalUpper[top]};
+    s.JournalTop = bottom;
+    // The placed cell, restored last, goes back between its old neighbours; when the move had
+    // left it listed, they are its neighbours still and linking it again changes nothing.
+    const std::int32_t cell = s.JournalCell[bottom];
+    s.NextCand[s.PrevCand[cell]] = cell;
+    s.PrevCand[s.NextCand[cell]] = cell;
 }

@@ -1,10 +1,9 @@
 #include "invariants.h"
 #include "search.h"
-#include "state_fixture.h"
+#include "search_fixture.h"
 #include "trial_move.h"
 
 #include <algorithm>
-#include <cstring>
 #include <random>
 
 namespace {
@@ -32,13 +31,20 @@ struct Searched {
 
 void PrintTo(const Searched& s, std::ostream* os) { *os << "value " << s.value << " in " << s.nodes << " nodes"; }
 
-template <class Search>
-Searched counted(Search search)
-{
-    const std::uint64_t before = hyoukaCalls();
-    const std::int32_t value = search();
-    return {value, hyoukaCalls() - before};
-}
+// One of the four evaluators at a ply, and the calls it makes before its first child: the first
+// pair hands over to the second from move 20 on, which is one call more.
+struct Evaluator {
+    std::int32_t (*search)(std::int32_t, std::int32_t, std::int32_t);
+    std::int32_t ply;
+    std::uint64_t calls;
+
+    Searched operator()(std::int32_t alpha, std::int32_t beta) const
+    {
+        const std::uint64_t before = hyoukaCalls();
+        const std::int32_t value = search(ply, alpha, beta);
+        return {value, hyoukaCalls() - before};
+    }
+};
 
 bool hasAnyMove(Colour colour)
 {
@@ -69,114 +75,55 @@ std::int32_t exactValue(std::int32_t ply, Colour mover)
     return State.Score[ply];
 }
 
-// Everything a search must leave as it found it: all but the scores and counts of trial plies.
-struct Snapshot {
-    Cell board[CellCount];
-    std::int32_t journalTop, journal[3][JournalCapacity];
-    std::int32_t next[LastPlayingCell + 1], prev[LastPlayingCell + 1], candidates[PlayingCellCount + 1];
-    std::int32_t candidateCount, ply, scores[MaxMoves + 1], changed[MaxMoves + 1];
-
-    bool operator==(const Snapshot& other) const { return std::memcmp(this, &other, sizeof *this) == 0; }
-};
-
-Snapshot snapshot(std::int32_t lastPly)
-{
-    Snapshot s{};
-    std::memcpy(s.board, State.Board, sizeof s.board);
-    s.journalTop = State.JournalTop;
-    std::copy_n(State.JournalCell, s.journalTop, s.journal[0]);
-    std::copy_n(State.JournalLower, s.journalTop, s.journal[1]);
-    std::copy_n(State.JournalUpper, s.journalTop, s.journal[2]);
-    std::memcpy(s.next, State.NextCand, sizeof s.next);
-    std::memcpy(s.prev, State.PrevCand, sizeof s.prev);
-    std::memcpy(s.candidates, State.Candidates, sizeof s.candidates);
-    s.candidateCount = State.CandidateCount;
-    s.ply = State.Ply;
-    std::copy_n(State.Score, lastPly + 1, s.scores);
-    std::copy_n(State.ChangedCount, lastPly + 1, s.changed);
-    return s;
-}
-
 }  // namespace
 
 TEST_F(FreshState, TheEndOfTheGameBeforeTheBoardIsFullIsTheScoreOfTheLastMove)
 {
     // Black and white discs, none next to the other: nobody can ever capture.
-    for (std::int32_t ply : {10, 20}) {
-        setBoard({"bb  ..  ..  w.",
-                  "b.  ..  ..  ..",
-                  "..  ..  ..  ..",
-                  "..  ..  ..  .."});
-        State.Score[ply] = 7;  // read as it stands, even outside the window
-        const std::uint64_t handOver = ply >= 20 ? 1 : 0;
-        const Snapshot before = snapshot(ply);
-        for (auto search : {Hyouka_Com, Hyouka_Man}) {
-            const Searched r = counted([&] { return search(ply, -5, 3); });
-            EXPECT_EQ(r.value, 7) << "ply " << ply;
-            EXPECT_EQ(r.nodes, 1 + handOver);
-        }
-        for (auto search : {Hyouka_Com2, Hyouka_Man2}) {
-            const Searched r = counted([&] { return search(ply, 9, 12); });
-            EXPECT_EQ(r.value, 7);
-            EXPECT_EQ(r.nodes, 1u);
-        }
-        EXPECT_TRUE(before == snapshot(ply));
+    setBoard({"bb  ..  ..  w.",
+              "b.  ..  ..  ..",
+              "..  ..  ..  ..",
+              "..  ..  ..  .."});
+    for (Evaluator e : {Evaluator{Hyouka_Com, 10, 1}, Evaluator{Hyouka_Man, 10, 1}, Evaluator{Hyouka_Com, 20, 2},
+                        Evaluator{Hyouka_Man, 20, 2}, Evaluator{Hyouka_Com2, 20, 1}, Evaluator{Hyouka_Man2, 20, 1}}) {
+        State.Score[e.ply] = 7;  // read as it stands, even outside the window
+        EXPECT_EQ(e(-5, 3), (Searched{7, e.calls})) << "at move " << e.ply;
     }
 }
 
 TEST_F(FreshState, FailHardAtTheNodesOfBothSides)
 {
-    // Each node has two children of the same value; a cut-off after the first one is seen in the
-    // node count. {search, ply, calls before the children}: the first pair hands over at 20.
-    struct Entry {
-        std::int32_t (*search)(std::int32_t, std::int32_t, std::int32_t);
-        std::int32_t ply;
-        std::uint64_t overhead;
-    };
-    for (Entry minimising : {Entry{Hyouka_Com, 10, 1}, Entry{Hyouka_Com, 20, 2}, Entry{Hyouka_Com2, 20, 1}}) {
-        setPosition(TwoFinalMoves, WHITE, minimising.ply);  // both of the person's moves give -4
-        const Snapshot before = snapshot(minimising.ply);
-        auto search = [&](std::int32_t alpha, std::int32_t beta) {
-            return counted([&] { return minimising.search(minimising.ply, alpha, beta); });
-        };
-        const std::uint64_t oneChild = minimising.overhead + 1, twoChildren = minimising.overhead + 2;
-        EXPECT_EQ(search(-4, 33), (Searched{-4, oneChild}));     // the first child at alpha ends the walk
-        EXPECT_EQ(search(-5, 33), (Searched{-4, twoChildren}));
-        EXPECT_EQ(search(-9, -6), (Searched{-6, twoChildren}));  // no child below beta: beta, not -4
-        EXPECT_TRUE(before == snapshot(minimising.ply));
+    // Both children of each node have the same value, so a cut-off shows in the node count.
+    for (Evaluator e : {Evaluator{Hyouka_Com, 10, 1}, Evaluator{Hyouka_Com, 20, 2}, Evaluator{Hyouka_Com2, 20, 1}}) {
+        setPosition(TwoFinalMoves, WHITE, e.ply);  // both of the person's moves give -4
+        EXPECT_EQ(e(-4, 33), (Searched{-4, e.calls + 1}));  // the first child at alpha ends the walk
+        EXPECT_EQ(e(-5, 33), (Searched{-4, e.calls + 2}));
+        EXPECT_EQ(e(-9, -6), (Searched{-6, e.calls + 2}));  // no child below beta: beta, not -4
     }
-    for (Entry maximising : {Entry{Hyouka_Man, 10, 1}, Entry{Hyouka_Man, 20, 2}, Entry{Hyouka_Man2, 20, 1}}) {
-        setPosition(TwoFinalMoves, BLACK, maximising.ply);  // both of the computer's moves give +4
-        const Snapshot before = snapshot(maximising.ply);
-        auto search = [&](std::int32_t alpha, std::int32_t beta) {
-            return counted([&] { return maximising.search(maximising.ply, alpha, beta); });
-        };
-        const std::uint64_t oneChild = maximising.overhead + 1, twoChildren = maximising.overhead + 2;
-        EXPECT_EQ(search(-33, 4), (Searched{4, oneChild}));  // the first child at beta ends the walk
-        EXPECT_EQ(search(-33, 5), (Searched{4, twoChildren}));
-        EXPECT_EQ(search(6, 9), (Searched{6, twoChildren}));  // no child above alpha: alpha, not 4
-        EXPECT_TRUE(before == snapshot(maximising.ply));
+    for (Evaluator e : {Evaluator{Hyouka_Man, 10, 1}, Evaluator{Hyouka_Man, 20, 2}, Evaluator{Hyouka_Man2, 20, 1}}) {
+        setPosition(TwoFinalMoves, BLACK, e.ply);  // both of the computer's moves give +4
+        EXPECT_EQ(e(-33, 4), (Searched{4, e.calls + 1}));  // the first child at beta ends the walk
+        EXPECT_EQ(e(-33, 5), (Searched{4, e.calls + 2}));
+        EXPECT_EQ(e(6, 9), (Searched{6, e.calls + 2}));  // no child above alpha: alpha, not 4
     }
 }
 
 TEST_F(FreshState, APassKeepsThePlyAndTheWindow)
 {
     const std::int32_t ply = 12;
-    // The person black cannot move, the computer can; then the mirror.
+    // The person black cannot move but the computer can, then the mirror.
     for (Colour human : {BLACK, WHITE}) {
         setPosition(TwoFinalMoves, human, ply);
         State.Score[ply + 1] = 99;  // a pass that counted as a move would build on this
         const bool personPasses = human == BLACK;
-        auto passing = personPasses ? Hyouka_Com : Hyouka_Man;
-        auto moving = personPasses ? Hyouka_Man : Hyouka_Com;
+        const Evaluator passing{personPasses ? Hyouka_Com : Hyouka_Man, ply, 1};
+        const Evaluator moving{personPasses ? Hyouka_Man : Hyouka_Com, ply, 1};
         const std::int32_t exact = personPasses ? 4 : -4;
         for (std::int32_t alpha = -7; alpha <= 7; ++alpha)
             for (std::int32_t beta = alpha + 1; beta <= 8; ++beta) {
-                const Searched viaPass = counted([&] { return passing(ply, alpha, beta); });
-                const Searched direct = counted([&] { return moving(ply, alpha, beta); });
-                ASSERT_EQ(viaPass.value, std::clamp(exact, alpha, beta)) << alpha << ", " << beta;
-                ASSERT_EQ(viaPass.value, direct.value);
-                ASSERT_EQ(viaPass.nodes, direct.nodes + 1);
+                const Searched direct = moving(alpha, beta);
+                ASSERT_EQ(direct.value, std::clamp(exact, alpha, beta)) << alpha << ", " << beta;
+                ASSERT_EQ(passing(alpha, beta), (Searched{direct.value, direct.nodes + 1}));
             }
     }
 }
@@ -216,22 +163,22 @@ TEST_F(FreshState, TheLastPlaceIsValuedAsIfItWerePlayed)
         EXPECT_EQ(c.c0, exactValue(27, State.ComColour));
 
         // Reached through the search after move 27: exact, outside any window.
-        const Searched person = counted([] { return Hyouka_Com(27, 20, 25); });
-        EXPECT_EQ(person.value, c.m0);
-        EXPECT_EQ(person.nodes, 2u);
-        EXPECT_EQ(Hyouka_Man2(27, -33, -30), c.c0);
+        EXPECT_EQ((Evaluator{Hyouka_Com, 27, 2}(20, 25)), (Searched{c.m0, 2}));
+        EXPECT_EQ((Evaluator{Hyouka_Man2, 27, 1}(-33, -30)), (Searched{c.c0, 1}));
     }
+
+    // The computer fills the last place as move 28: the game is over.
+    setPosition({"w.  ww  bb  ww", white, white, white}, WHITE, 27);
+    Sokoutu_Com(28, cellIndex("a1"));
+    EXPECT_EQ((Evaluator{Hyouka_Com, 28, 2}(20, 25)), (Searched{-10, 2}));
+    Modosu(28);
 }
 
-TEST_F(FreshState, AfterTheLastMoveNeitherSideCanMove)
+TEST_F(FreshState, WithoutALegalMoveTheChoiceIsNoCell)
 {
-    setPosition({"w.  ww  bb  ww", "ww  ww  ww  ww", "ww  ww  ww  ww", "ww  ww  ww  ww"}, WHITE, 27);
-    Sokoutu_Com(28, cellIndex("a1"));
-    ASSERT_EQ(State.Score[28], -10);
-    const Searched r = counted([] { return Hyouka_Com(28, 20, 25); });
-    EXPECT_EQ(r.value, -10);
-    EXPECT_EQ(r.nodes, 2u);
-    Modosu(28);
+    EXPECT_EQ(strongChoice().cell, 0);  // before the first game: no candidate list
+    setPosition(TwoFinalMoves, WHITE, 5);  // the computer black cannot move
+    EXPECT_EQ(strongChoice().cell, 0);
 }
 
 // Random play to positions with at most ten free places; there the search must agree with
@@ -303,3 +250,16 @@ TEST_F(SearchAgainstMinimax, TheChoiceIsTheFirstBestCell)
         ASSERT_EQ(stateFault(), "");
     }
 }
+
+// Mid-game positions; the node counts are those of the search as first written.
+const SolvedPosition MidGame[] = {
+    {"a2a3d4b1a3d4b1c1d2c1b2", WHITE, "c3", 8, 324492},
+    {"b1a1c4d4a2c3b1a3b4c2d1", WHITE, "a3", 6, 455864},
+    {"c4d4b1a3c2c1a4d2c1c3a3a1", BLACK, "a4", 2, 125129},
+    {"a2c1d2a1b1a3d1d2b4a3c4d3", BLACK, "a4", -14, 610241},
+    {"d3d4b3d2c1b1b1a1a3a1d3b4", BLACK, "d1", -14, 355600},
+    {"b1a1b1c1d3a4c1d4b3b4a4b4", BLACK, "a1", 16, 86973},
+    {"d3b4a2b1a4b4a2d3d2a1c4b3d4", WHITE, "d1", 0, 49957},
+    {"c4d2d1b4a2c1d4a3d2b2c4a1a1", WHITE, "c1", 0, 94096},
+};
+INSTANTIATE_TEST_SUITE_P(MidGame, SolvedPositions, ::testing::ValuesIn(MidGame));

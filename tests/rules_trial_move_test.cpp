@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <random>
+#include <string>
 
 using ::testing::ElementsAre;
 
@@ -116,6 +117,46 @@ TEST_F(FreshState, DirectionsThatMeetAGapOrTheBorderPushNothing)
     EXPECT_THAT(journal(), ElementsAre(Journal{6, EMPTY, EMPTY}, Journal{12, WHITE, EMPTY}));
     EXPECT_EQ(State.Board[7].Lower, WHITE);
     EXPECT_EQ(State.Board[11].Lower, WHITE);
+}
+
+TEST_F(FreshState, APlayedMoveShowsThePlacedDiscThenEachTurnedDiscOffTheBoard)
+{
+    // Black, the computer, at a1 turns b1 and the upper disc of c1 along the row, then a2.
+    setBoard({"..  w.  bw  b.",
+              "w.  ..  ..  ..",
+              "b.  ..  ..  ..",
+              "..  ..  ..  .."});
+    State.Score[0] = topDiscLead();
+    struct Recorder {
+        std::vector<std::string> seen;
+        void placed(std::int32_t cell, std::int32_t kind)
+        {
+            seen.push_back("placed " + cellName(cell) + " kind " + std::to_string(kind) + " top " +
+                           std::to_string(topDisc(State.Board[cell])));
+        }
+        void turning(std::int32_t cell, bool upperLayer, Colour was)
+        {
+            const Cell& c = State.Board[cell];
+            seen.push_back("turning " + cellName(cell) + (upperLayer ? " upper" : " lower") + " was " +
+                           std::to_string(was) + " off " + std::to_string(upperLayer ? c.Upper : c.Lower));
+        }
+    } recorder;
+    playMove(BLACK, cellIndex("a1"), recorder);
+    EXPECT_THAT(recorder.seen, ElementsAre("placed a1 kind 1 top 1", "turning b1 lower was 2 off 0",
+                                           "turning c1 upper was 2 off 0", "turning a2 lower was 2 off 0"));
+    EXPECT_THAT(journal(), ElementsAre(Journal{6, EMPTY, EMPTY}, Journal{7, WHITE, EMPTY}, Journal{8, BLACK, WHITE},
+                                       Journal{11, WHITE, EMPTY}));
+    EXPECT_EQ(State.Board[8].Lower, BLACK);
+    EXPECT_EQ(State.Board[8].Upper, BLACK);
+    EXPECT_EQ(State.Score[1], topDiscLead());
+    EXPECT_EQ(State.MoveRecord[1], cellIndex("a1"));
+
+    // A move that would turn nothing is neither played nor recorded.
+    ++State.Ply;
+    EXPECT_FALSE(playMove(WHITE, cellIndex("d4")));
+    EXPECT_EQ(State.JournalTop, 4);
+    EXPECT_EQ(State.Board[cellIndex("d4")].Lower, EMPTY);
+    EXPECT_EQ(State.MoveRecord[2], 0);
 }
 
 // Random play to random positions, then random nests of trial moves of the side to move: every

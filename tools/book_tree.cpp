@@ -49,10 +49,8 @@ void replay(const std::vector<std::int32_t>& moves, Colour com)
 std::vector<std::int32_t> movesOf(Colour colour)
 {
     std::vector<std::int32_t> cells;
-    const Colour opp = opponentOf(colour);
-    for (std::int32_t cell = firstPlayable(colour, opp); cell != TailSentinel;
-         cell = firstPlayable(colour, opp, State.NextCand[cell]))
-        cells.push_back(cell);
+    for (std::int32_t cell = firstCandidate(); cell != TailSentinel; cell = State.NextCand[cell])
+        if (Sokouteruka(colour, cell)) cells.push_back(cell);
     return cells;
 }
 

@@ -1,0 +1,30 @@
+#include "search_fixture.h"
+
+#include <algorithm>
+#include <cstring>
+
+bool Snapshot::operator==(const Snapshot& other) const { return std::memcmp(this, &other, sizeof *this) == 0; }
+
+Snapshot snapshot(std::int32_t lastPly)
+{
+    Snapshot s{};
+    std::memcpy(s.board, State.Board, sizeof s.board);
+    s.journalTop = State.JournalTop;
+    std::copy_n(State.JournalCell, s.journalTop, s.journal[0]);
+    std::copy_n(State.JournalLower, s.journalTop, s.journal[1]);
+    std::copy_n(State.JournalUpper, s.journalTop, s.journal[2]);
+    std::memcpy(s.next, State.NextCand, sizeof s.next);
+    std::memcpy(s.prev, State.PrevCand, sizeof s.prev);
+    std::memcpy(s.candidates, State.Candidates, sizeof s.candidates);
+    s.candidateCount = State.CandidateCount;
+    s.ply = State.Ply;
+    std::copy_n(State.Score, lastPly + 1, s.scores);
+    std::copy_n(State.ChangedCount, lastPly + 1, s.changed);
+    std::copy_n(State.MoveRecord, lastPly + 1, s.moves);
+    return s;
+}
+
+void PrintTo(const SolvedPosition& p, std::ostream* os)
+{
+    *os << p.record << " with the computer " << (p.computer == BLACK ? "black" : "white");
+}

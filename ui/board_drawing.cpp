@@ -1,0 +1,143 @@
+// The board drawn anew from the game state at every paint, and the wipe of its cells.
+#include "board_drawing.h"
+
+#include "game_state.h"
+#include "outline_box.h"
+#include "tform1.h"
+
+#include <QPainter>
+
+namespace {
+
+const QColor BoardGreen(0, 128, 0);
+const QColor BandYellow(255, 255, 0);
+const QColor DiscOutline(128, 128, 128);
+
+constexpr int BoardEnd = BoardMargin + 4 * CellSize;  // 414: right and bottom edge, excluded
+constexpr int HalfCell = CellSize / 2;
+
+// The band above the board into which the upper discs of row 1 reach.
+constexpr int BandHeight = 8;
+
+// A disc is three ellipses of one size, drawn bottom first, 4 pixels apart: the lower band of
+// its rim in the other colour, the upper band and the face in its own. Tops are offsets from
+// the cell's top edge; an upper disc sits 8 pixels higher than a lower one.
+constexpr int DiscLeft = 4;
+constexpr int DiscRight = 91;
+constexpr int DiscHeight = 79;
+constexpr int LowerDiscTops[] = {9, 5, 1};
+constexpr int UpperDiscTops[] = {1, -3, -7};
+
+// The wipe: a circle inset this far from every edge of a cell.
+constexpr int WipeInset = 4;
+
+// The labels: 14 points at 96 pixels per inch, the letters a little left of the middle of
+// their column and near the top of the window, the digits left of the board.
+constexpr int LabelPixelSize = 19;
+constexpr int LetterLeftOfMiddle = 3;
+constexpr int LetterTop = BoardMargin - 30;
+constexpr int DigitLeft = BoardMargin - 20;
+constexpr int DigitAboveMiddle = 5;
+
+QPoint cellCorner(int row, int column)
+{
+    return {BoardMargin + (column - 1) * CellSize, BoardMargin + (row - 1) * CellSize};
+}
+
+// Draws nothing for a layer that holds no disc.
+void drawDisc(QPainter& painter, QPoint corner, const int (&tops)[3], Colour disc)
+{
+    if (disc != BLACK && disc != WHITE) return;
+    const QColor face = disc == BLACK ? Qt::black : Qt::white;
+    const QColor underside = disc == BLACK ? Qt::white : Qt::black;
+    for (int i = 0; i < 3; ++i) {
+        painter.setBrush(i == 0 ? underside : face);
+        const int top = corner.y() + tops[i];
+        painter.drawEllipse(outlineBox(corner.x() + DiscLeft, top, corner.x() + DiscRight, top + DiscHeight));
+    }
+}
+
+// The character cells behind the text are filled with the brush, its top-left corner at at.
+void drawLabel(QPainter& painter, QPoint at, const QString& text)
+{
+    const QFontMetrics metrics(painter.font());
+    const QRect cells(at, QSize(metrics.horizontalAdvance(text), metrics.height()));
+    painter.fillRect(cells, painter.brush());
+    painter.drawText(cells, Qt::AlignLeft | Qt::AlignTop, text);
+}
+
+}  // namespace
+
+void TForm1::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    FormPaint(painter);
+    if (cellsWiped) drawWipedCells(painter);
+}
+
+void TForm1::FormPaint(QPainter& painter) const
+{
+    // 1.-2. The green board.
+    painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
+    painter.fillRect(QRect(BoardMargin, BoardMargin, BoardEnd - BoardMargin, BoardEnd - BoardMargin), BoardGreen);
+
+    // 3. The band above it, refilled so that no trace of a former upper disc of row 1 stays.
+    painter.fillRect(QRect(BoardMargin, BoardMargin - BandHeight, BoardEnd - BoardMargin, BandHeight), BandYellow);
+
+    // 4. The grid: five lines each way, the end points excluded.
+    for (int k = 0; k <= 4; ++k) {
+        const int at = BoardMargin + k * CellSize;
+        painter.drawLine(at, BoardMargin, at, BoardEnd - 1);
+        painter.drawLine(BoardMargin, at, BoardEnd - 1, at);
+    }
+
+    // 5. Every disc, row by row from the top, the lower layer before the upper one.
+    painter.setPen(QPen(DiscOutline, 1, Qt::SolidLine));
+    for (int row = 1; row <= 4; ++row) {
+        for (int column = 1; column <= 4; ++column) {
+            const Cell& cell = State.Board[5 * row + column];
+            drawDisc(painter, cellCorner(row, column), LowerDiscTops, cell.Lower);
+            drawDisc(painter, cellCorner(row, column), UpperDiscTops, cell.Upper);
+        }
+    }
+
+    // 6. The labels on yellow, in the window's face and text colour.
+    painter.setBrush(BandYellow);
+    QFont labelFont = font();
+    labelFont.setPixelSize(LabelPixelSize);
+    painter.setFont(labelFont);
+    painter.setPen(palette().color(QPalette::WindowText));
+
+    // 7. "a" to "d" above the columns.
+    for (int column = 1; column <= 4; ++column)
+        drawLabel(painter, QPoint(cellCorner(1, column).x() + HalfCell - LetterLeftOfMiddle, LetterTop),
+                  QString(QChar(u'a' + column - 1)));
+
+    // 8. "1" to "4" left of the rows.
+    for (int row = 1; row <= 4; ++row)
+        drawLabel(painter, QPoint(DigitLeft, cellCorner(row, 1).y() + HalfCell - DigitAboveMiddle), QString::number(row));
+}
+
+void drawWipedCells(QPainter& painter)
+{
+    painter.setPen(QPen(BoardGreen, 1, Qt::SolidLine));
+    painter.setBrush(BoardGreen);
+    for (int row = 1; row <= 4; ++row) {
+        for (int column = 1; column <= 4; ++column) {
+            const QPoint corner = cellCorner(row, column);
+            painter.drawEllipse(outlineBox(corner.x() + WipeInset, corner.y() + WipeInset,
+                                           corner.x() + CellSize - WipeInset, corner.y() + CellSize - WipeInset));
+        }
+    }
+}
+
+void TForm1::ALLMarukesi()
+{
+    // 1.-2. The cells painted over with green circles, on the screen at once.
+    cellsWiped = true;
+    repaint();
+    cellsWiped = false;
+
+    // 3. The board of the game state as it now stands, in their place.
+    repaint();
+}

@@ -1,0 +1,25 @@
+#include "embedded_pictures.h"
+
+#include "jpeg_decoder.h"
+
+#include <QFile>
+#include <QtGlobal>
+
+QImage embeddedJpeg(const QString& resource)
+{
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qWarning("%s: %s", qPrintable(resource), qPrintable(file.errorString()));
+        return {};
+    }
+    DecodedJpeg decoded = decodeJpeg(file.readAll());
+    if (!decoded.error.isEmpty()) qWarning("%s: %s", qPrintable(resource), qPrintable(decoded.error));
+    return decoded.image;
+}
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (int size : {16, 24, 32}) icon.addFile(QStringLiteral(":/icon%1.png").arg(size), QSize(size, size));
+    return icon;
+}

@@ -1,0 +1,104 @@
+// The window and its controls, as laid out.
+#include "tform1.h"
+
+#include "clickable_picture.h"
+#include "embedded_pictures.h"
+#include "radio_group.h"
+#include "shape.h"
+#include "window_font.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+const QColor WindowYellow(255, 255, 0);
+
+template <class Control>
+Control* place(Control* control, const char* name, int left, int top, int width, int height)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(left, top, width, height);
+    return control;
+}
+
+void setBackground(QWidget* control, const QColor& colour)
+{
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Window, colour);
+    control->setPalette(palette);
+    control->setAutoFillBackground(true);
+}
+
+// The marker and the flip pictures are shown over the board while a move is played; a click
+// made there belongs to the board under them.
+void hideOverBoard(QWidget* control)
+{
+    control->setAttribute(Qt::WA_TransparentForMouseEvents);
+    control->hide();
+}
+
+}  // namespace
+
+TForm1::TForm1(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("ノルダモ"));
+    setWindowIcon(programIcon());
+    setFixedSize(WindowWidth, WindowHeight);
+    move(WindowLeft, WindowTop);
+    setFont(windowFont());
+    setBackground(this, WindowYellow);
+
+    // Pictures, shapes and labels lie over the board drawing, each over the ones before it.
+    Image2 = place(new QLabel(this), "Image2", 552, 204, 124, 76);
+    Image2->setPixmap(QPixmap::fromImage(embeddedJpeg(PromptPictureResource)));
+    auto* image15 = place(new ClickablePicture(this), "Image15", 622, 352, 100, 63);
+    image15->setPixmap(QPixmap::fromImage(embeddedJpeg(RestartPictureResource)));
+
+    Label17 = place(new QLabel(QStringLiteral("棋譜です⇒"), this), "Label17", 0, 424, 78, 15);
+    Label17->setFont(windowFont(15, true));
+    Label17->setAlignment(Qt::AlignCenter);
+    setBackground(Label17, Qt::white);
+
+    // Below the client area, where it is never seen.
+    Shape2 = place(new Shape(Shape::Kind::Rectangle, WindowYellow, WindowYellow, this), "Shape2", 24, 536, 561, 169);
+
+    Label1 = place(new QLabel(QStringLiteral("人 対 コンピュータ"), this), "Label1", 480, 64, 133, 16);
+    Label1->setFont(windowFont(16, true));
+    setBackground(Label1, WindowYellow);
+
+    Image5 = place(new QLabel(this), "Image5", 129, 121, 95, 95);
+    hideOverBoard(Image5);
+    Image6 = place(new QLabel(this), "Image6", 344, 64, 95, 95);
+    hideOverBoard(Image6);
+    Shape1 = place(new Shape(Shape::Kind::Ellipse, Qt::red, Qt::black, this), "Shape1", 552, 288, 67, 65);
+    hideOverBoard(Shape1);
+
+    // Controls that are windows of their own lie over everything else.
+    Edit1 = place(new QLineEdit(this), "Edit1", 448, 368, 169, 24);
+    Edit1->setFont(windowFont(16, true));
+
+    Memo1 = place(new QPlainTextEdit(QStringLiteral("Memo1"), this), "Memo1", 80, 424, 561, 49);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setTabChangesFocus(true);
+
+    RadioGroup1 = place(new RadioGroup(QStringLiteral("先手？後手？"), {QStringLiteral("先手（黒）"), QStringLiteral("後手（白）")}, this),
+                        "RadioGroup1", 488, 96, 105, 105);
+    RadioGroup1->setFont(windowFont(13, true));
+    RadioGroup2 = place(new RadioGroup(QStringLiteral("コンピュータのつよさ"), {QStringLiteral("よわい"), QStringLiteral("つよい")}, this),
+                        "RadioGroup2", 592, 96, 137, 105);
+    RadioGroup2->setFont(windowFont(13, true));
+
+    // Over the empty top-right corner of Image2.
+    Button1 = place(new QPushButton(QStringLiteral("OK"), this), "Button1", 640, 208, 75, 25);
+
+    // The order of creation makes the tab order Button1, Edit1, Memo1, RadioGroup1, RadioGroup2
+    // and round again; the button, first in it, has the focus when the window opens.
+    Button1->setFocus();
+
+    FormCreate();
+}
