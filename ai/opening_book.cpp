@@ -71,6 +71,13 @@ bool entryHolds(std::int32_t entry, const std::array<std::int32_t, MaxMoves + 1>
 
 }  // namespace
 
+std::optional<std::string> loadOpeningBook()
+{
+    State.BookText = BookTextLines[0];
+    for (std::size_t line = 1; line < BuiltInLineCount; ++line) State.BookText += BookTextLines[line];
+    return parseBook(State.BookText);
+}
+
 std::optional<std::string> parseBook(std::string_view text)
 {
     clearTable();

@@ -10,6 +10,16 @@
 #include <string>
 #include <string_view>
 
+inline constexpr std::size_t BuiltInLineCount = 895;
+
+// The built-in lines of the book, in their order, each beginning with its "@". Written by
+// tools/book_builder from the strong computer's own choices.
+extern const std::array<std::string_view, BuiltInLineCount> BookTextLines;
+
+// Start-up: BookText is assembled from the built-in lines and parsed into BookTable. Returns the
+// fault of the parse as parseBook does; the built-in text has none.
+std::optional<std::string> loadOpeningBook();
+
 // Parses text into State.BookTable, one entry per line in the order of the lines; the entry after
 // the last line keeps NN = 0. The value and the comment of a line are skipped unread. A line the
 // table cannot hold (NN outside 2..30, a 1002nd line, a line that ends before its answer, a move
