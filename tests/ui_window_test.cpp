@@ -1,5 +1,7 @@
 #include "clickable_picture.h"
 #include "clock_seed.h"
+#include "opening_book.h"
+#include "played_move.h"
 #include "radio_group.h"
 #include "shape.h"
 #include "window_fixture.h"
@@ -144,6 +146,14 @@ TEST_F(WindowTest, CreationSetsUpTheGameStateWithoutACandidateList)
     EXPECT_EQ(State.CellDirections[6][0], 1);
     EXPECT_EQ(State.CandidateCount, 0);
     EXPECT_EQ(State.HumanColour, 0);
+}
+
+TEST_F(WindowTest, CreationLoadsTheOpeningBook)
+{
+    EXPECT_EQ(State.BookText.size(), 21081u);
+    EXPECT_EQ(State.BookTable[0][0], 4) << "entry 0 answers at move 4";
+    ASSERT_TRUE(replayRecord(parseRecord("d3d2"), WHITE));
+    EXPECT_EQ(cellName(bookLookup()), "a1") << "entry 4 under the half turn";
 }
 
 TEST_F(WindowTest, ButtonTakesTheClicksOnTheCornerOfThePromptAndClicksPassThroughTheAnimation)
