@@ -3,6 +3,7 @@
 #include "opening_book.h"
 #include "radio_group.h"
 #include "random_cell.h"
+#include "search.h"
 #include "state_fixture.h"
 
 #include <QLabel>
@@ -78,7 +79,7 @@ protected:
 
     // Clicks random legal cells as the person until the game is over, checking the record, the
     // status line and the messages after every click; then the window waiting for OK again.
-    void playToTheEnd(std::mt19937& rng, int colourItem)
+    void playToTheEnd(std::mt19937& rng, int colourItem, int strengthItem = 0)
     {
         while (form->Button1->isHidden()) {
             const auto legal = legalCells(State.HumanColour);
@@ -104,7 +105,7 @@ protected:
         }
         expectWaitingForOk();
         EXPECT_EQ(form->RadioGroup1->itemIndex(), colourItem) << "the choices as they were";
-        EXPECT_EQ(form->RadioGroup2->itemIndex(), 0);
+        EXPECT_EQ(form->RadioGroup2->itemIndex(), strengthItem);
     }
 };
 
@@ -131,6 +132,40 @@ TEST_F(GameFlow, WholeGamesAgainstTheWeakComputerFromBothSides)
             EXPECT_GE(finished.size(), 2 * 14) << "every playing cell holds a top disc at the end";
             EXPECT_EQ(answerer.textsSince(firstMessage), messagesOfGame(finished, human));
         }
+    }
+}
+
+// With the book the strong computer searches from move 10 on (from move 8 in a few games), a
+// fraction of a second a move.
+TEST_F(GameFlow, WholeGamesAgainstTheStrongComputerFromBothSides)
+{
+    std::mt19937 rng(5);
+    for (int colourItem : {0, 1}) {
+        SCOPED_TRACE(testing::Message() << "colour item " << colourItem);
+        // At each of its turns' pauses, before it chooses: the book's answer, else the search's
+        // from move 3 on, else (cell 0) any legal cell.
+        struct Turn {
+            std::int32_t ply, cell;
+            bool fromBook;
+        };
+        std::vector<Turn> turns;
+        game().onPause = [&](std::int32_t count) {
+            if (count != 200) return;
+            const std::int32_t book = bookLookup();
+            turns.push_back({State.Ply, book > 0 ? book : State.Ply > 2 ? strongChoice().cell : 0, book > 0});
+        };
+        choose(colourItem, 1);
+        pressOk();
+        playToTheEnd(rng, colourItem, 1);
+
+        const auto moves = parseRecord(record().toStdString());
+        for (const Turn& turn : turns) {
+            if (turn.cell == 0) continue;
+            EXPECT_EQ(cellName(moves.at(std::size_t(turn.ply - 1))), cellName(turn.cell)) << "move " << turn.ply;
+        }
+        EXPECT_GE(std::count_if(turns.begin(), turns.end(), [](const Turn& t) { return t.fromBook; }), 3)
+            << "the book answers from move 3 on";
+        game().onPause = nullptr;
     }
 }
 
