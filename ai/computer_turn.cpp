@@ -7,7 +7,8 @@
 
 std::int32_t computerChoice(std::int32_t strength)
 {
-    if (const std::int32_t answer = bookLookup(); answer > 0) return answer;
+    // A book answer that is not legal here would put a disc that turns nothing: go on without it.
+    if (const std::int32_t answer = bookLookup(); answer > 0 && Sokouteruka(State.ComColour, answer)) return answer;
     if (strength != 0 && State.Ply > 2) return strongChoice().cell;
 
     // Candidates holds 0 from CandidateCount up to slot 15, so every legal cell is equally likely.

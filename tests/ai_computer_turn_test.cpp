@@ -73,6 +73,18 @@ TEST_F(ComputerTurn, TheBookAnswersFirstAtEitherStrength)
     }
 }
 
+TEST_F(ComputerTurn, ABookAnswerThatIsNotLegalHereIsPassedOver)
+{
+    // b2 holds a white disc that no move of black's can go on top of after a2 a1.
+    ASSERT_TRUE(replayRecord(cells("a2a1"), WHITE));
+    ASSERT_FALSE(Sokouteruka(BLACK, cellIndex("b2")));
+    ASSERT_EQ(parseBook("@03,a2a1,b2,&"), std::nullopt);
+    Com_Utu(window);
+    ASSERT_EQ(window.moves.size(), 1u);
+    EXPECT_NE(window.moves.back(), cellIndex("b2"));
+    EXPECT_EQ(stateFault(), "");
+}
+
 TEST_F(ComputerTurn, AnyComputerDrawsAtMovesOneAndTwo)
 {
     for (Colour human : {WHITE, BLACK}) {

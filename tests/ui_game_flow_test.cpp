@@ -7,6 +7,8 @@
 #include "state_fixture.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QTest>
 #include <QPushButton>
 
 #include <climits>
@@ -229,6 +231,20 @@ TEST_F(GameFlow, TheComputersFirstMoveIsPlayedBeforeTheButtonAndThePromptGo)
     EXPECT_EQ(record().size(), 2);
     EXPECT_EQ(State.Ply, 2);
     EXPECT_EQ(status(), PersonToMoveText);
+}
+
+TEST_F(GameFlow, TheStatusLineIsNotSelectedWhenTheButtonGoes)
+{
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    for (int colourItem : {0, 1}) {
+        choose(colourItem, 0);
+        form->Button1->setFocus();
+        pressOk();
+        EXPECT_EQ(form->Edit1->selectedText(), QString()) << "the person plays item " << colourItem;
+        form->findChild<QWidget*>("Image15")->setFocus();
+        clickRestart();
+    }
 }
 
 TEST_F(GameFlow, WhenTheComputerCannotAnswerItPassesAndThePersonMovesAgain)

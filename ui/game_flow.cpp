@@ -41,7 +41,9 @@ void TForm1::Button1Click()
     else
         Com_Utu();
 
-    // 6. The game runs from here on.
+    // 6. The game runs from here on. The window takes the focus from the button first, so that
+    //    it does not pass on to the status line and select its text.
+    setFocus();
     Image2->hide();
     Button1->hide();
 }
