@@ -305,3 +305,20 @@ TEST_F(GameFlow, ClicksMadeDuringAMoveWaitAndAreHandledAfterItAgainstTheNewState
     EXPECT_EQ(record().size(), 8) << "and the computer answered it";
     expectWaitingForOk();
 }
+
+TEST_F(GameFlow, TheFocusedOkButtonIsPressedByReturnEnterAndSpaceAndByNoOtherKey)
+{
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    const auto press = [&](QWidget* focused, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        focused->setFocus();
+        QTest::keyClick(form->windowHandle(), key, modifiers);
+        const bool started = form->Button1->isHidden();
+        if (started) clickRestart();
+        return started;
+    };
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) EXPECT_TRUE(press(form->Button1, key)) << key;
+    EXPECT_TRUE(press(form->Button1, Qt::Key_Enter, Qt::KeypadModifier));
+    for (Qt::Key key : {Qt::Key_Escape, Qt::Key_O, Qt::Key_Tab}) EXPECT_FALSE(press(form->Button1, key)) << key;
+    EXPECT_FALSE(press(form->Edit1, Qt::Key_Return)) << "only the focused button is pressed";
+}
