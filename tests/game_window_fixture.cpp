@@ -46,6 +46,11 @@ void WatchedForm::Matu(std::int32_t count)
     TForm1::Matu(count);
 }
 
+bool WatchedForm::Jissai_Sokoutu(Colour colour, std::int32_t cell)
+{
+    return !refuseMoves && TForm1::Jissai_Sokoutu(colour, cell);
+}
+
 QString resultText(std::int32_t comLead)
 {
     if (comLead > 0) return QStringLiteral("コンピュータの%1石がちです").arg(comLead);

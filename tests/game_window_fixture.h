@@ -35,11 +35,14 @@ private:
     QTimer timer;
 };
 
-// The window, with its pauses watched: onPause sees every pause before its wait.
+// The window, with its pauses watched: onPause sees every pause before its wait. With
+// refuseMoves, its played move refuses every move, as it refuses one that would turn nothing.
 class WatchedForm : public TForm1 {
 public:
     std::function<void(std::int32_t count)> onPause;
+    bool refuseMoves = false;
     void Matu(std::int32_t count) override;
+    bool Jissai_Sokoutu(Colour colour, std::int32_t cell) override;
 };
 
 inline const QString PersonToMoveText = QStringLiteral("あなたのばんです");

@@ -209,6 +209,11 @@ TEST_F(GameFlow, ClicksOnFullAndIllegalCellsAndWhileNoGameRunsAreIgnored)
     expectIgnored(QPoint(430, 200));  // beside the board
     State.Board[6].Upper = EMPTY;
     Mazu_Yusen();
+    // A legal move that the played move refuses leaves the game where it was, and the person to
+    // move: no move number without a move, no computer's turn.
+    game().refuseMoves = true;
+    expectIgnored(cellCentre(6));
+    game().refuseMoves = false;
     click(cellCentre(6));
     EXPECT_TRUE(record().startsWith(QStringLiteral("a1")));
 

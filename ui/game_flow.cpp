@@ -67,8 +67,8 @@ void TForm1::FormMouseDown(Qt::MouseButton /*button*/, Qt::KeyboardModifiers /*s
     const auto cell = static_cast<std::int32_t>(5 * row + column);
     if (!Sokouteruka(State.HumanColour, cell)) return;
 
-    // 5.-6. The move, and the next one listed.
-    Jissai_Sokoutu(State.HumanColour, cell);
+    // 5.-6. The move, and the next one listed; a refused move leaves the game where it was.
+    if (!Jissai_Sokoutu(State.HumanColour, cell)) return;
     ++State.Ply;
     Mazu_Yusen();
     Edit1->clear();

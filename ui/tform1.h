@@ -63,8 +63,8 @@ public:
     // vanishing, shown edge-on and coming back in colour; then the record text. The state is
     // written exactly as by that side's trial move, plus MoveRecord[Ply]; Ply and the candidate
     // list are left to the caller. The cell's upper layer must be free; a move that would turn
-    // nothing changes and shows nothing.
-    void Jissai_Sokoutu(Colour colour, std::int32_t cell) override;
+    // nothing changes and shows nothing, and the result is false.
+    [[nodiscard]] bool Jissai_Sokoutu(Colour colour, std::int32_t cell) override;
 
     // Neither side can move: the status line is emptied, the top-disc difference announced in
     // the message box, and once it is closed the board and the window are reset.
