@@ -44,6 +44,6 @@ void Com_Utu(ComputerTurnWindow& window)
             window.Kekka();
             return;
         }
-        window.showMessage(PersonPasses);
+        if (!window.showMessage(PersonPasses)) return;
     }
 }

@@ -14,7 +14,8 @@ public:
     virtual std::int32_t strength() const = 0;  // 0 weak, anything else strong
     // False, with nothing changed or shown, when the move would turn nothing.
     [[nodiscard]] virtual bool Jissai_Sokoutu(Colour colour, std::int32_t cell) = 0;
-    virtual void showMessage(std::string_view text) = 0;  // returns when the person has closed it
+    // Returns when the person has closed it: true; false when the window was closed meanwhile.
+    [[nodiscard]] virtual bool showMessage(std::string_view text) = 0;
     virtual void Kekka() = 0;
 
 protected:
@@ -32,5 +33,6 @@ std::int32_t computerChoice(std::int32_t strength);
 
 // Plays the computer's move and hands on: to the person, to the computer again after the
 // person's pass, or to the result. The computer must have a legal move; should the played move
-// be refused, the turn ends there, the game as it was.
+// be refused, the turn ends there, the game as it was. A window closed while the person's pass is
+// shown ends the turn as well.
 void Com_Utu(ComputerTurnWindow& window);

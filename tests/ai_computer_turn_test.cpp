@@ -35,7 +35,11 @@ struct FakeWindow final : ComputerTurnWindow {
         moves.push_back(cell);
         return true;
     }
-    void showMessage(std::string_view text) override { events.push_back("message " + std::string(text)); }
+    bool showMessage(std::string_view text) override
+    {
+        events.push_back("message " + std::string(text));
+        return true;
+    }
     void Kekka() override { events.push_back("result"); }
 };
 

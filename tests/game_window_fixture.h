@@ -5,6 +5,7 @@
 #include "window_fixture.h"
 
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 
 #include <functional>
@@ -29,10 +30,13 @@ public:
     MessageAnswerer();
     std::vector<Answered> answered;
     std::vector<QString> textsSince(std::size_t first) const;
+    // Runs in each box before it is answered; the box is left open when it returns false.
+    std::function<bool()> whileOpen;
 
 private:
     void answer();
     QTimer timer;
+    QPointer<QMessageBox> leftOpen;
 };
 
 // The window, with its pauses watched: onPause sees every pause before its wait. With
