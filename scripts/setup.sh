@@ -11,7 +11,7 @@ packages=(
   fonts-ipafont-gothic
   xvfb xauth desktop-file-utils
 )
-[ "${1:-}" = wayland-check ] && packages+=(sway grim xwayland python3)
+[ "${1:-}" = wayland-check ] && packages+=(sway grim xwayland python3 iproute2)
 
 missing=()
 for p in "${packages[@]}"; do

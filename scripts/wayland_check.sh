@@ -26,6 +26,10 @@ pids=()
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   wait 2>/dev/null || true
+  # XWayland is no child of the script: it is waited for here.
+  for pid in "${pids[@]}"; do
+    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  done
   if [ -n "${KEEP_FRAMES:-}" ]; then mkdir -p "$KEEP_FRAMES" && cp -r "$work"/frames-* "$KEEP_FRAMES"/; fi
   rm -rf "$work"
 }
@@ -72,6 +76,9 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 [ -n "$x_display" ] || { echo "XWayland did not start"; exit 1; }
+# XWayland outlives sway for a while; it is the process that listens on the display's socket.
+pids+=($(ss -xlpn | awk -v socket="/tmp/.X11-unix/X${x_display#:}" \
+  '$5 == socket && match($0, /pid=[0-9]+/) { print substr($0, RSTART + 4, RLENGTH - 4); exit }'))
 sway_socket=$(compgen -G "$runtime/sway-ipc.*" | head -n 1)
 session=("${desktop[@]}" WAYLAND_DISPLAY=wayland-1 SWAYSOCK="$sway_socket")
 

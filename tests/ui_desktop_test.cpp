@@ -81,7 +81,7 @@ TEST_F(Closing, ACloseDuringAMoveOrAtAMessageBoxEndsTheProgramOnceTheHandlerRetu
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        SetUp();
+        SetUp();  // a fresh window: the one before is closed
         choose(0, 0);
         pressOk();
         ASSERT_TRUE(replayRecord(cells(c.moves), BLACK));
