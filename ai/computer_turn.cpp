@@ -11,7 +11,9 @@ std::int32_t computerChoice(std::int32_t strength)
     if (const std::int32_t answer = bookLookup(); answer > 0 && Sokouteruka(State.ComColour, answer)) return answer;
     if (strength != 0 && State.Ply > 2) return strongChoice().cell;
 
-    // Candidates holds 0 from CandidateCount up to slot 15, so every legal cell is equally likely.
+    // Candidates holds 0 from CandidateCount up to slot 15, so every legal cell is equally likely;
+    // with none the draw would never end.
+    if (!UterukaC()) return 0;
     for (;;) {
         const std::int32_t cell = State.Candidates[randomCell()];
         if (cell != 0 && Sokouteruka(State.ComColour, cell)) return cell;
@@ -27,8 +29,9 @@ void Com_Utu(ComputerTurnWindow& window)
         window.setStatus(ComputerThinking);
         window.Matu(200);
 
-        // 5.-10. The choice, played on the board as the next move.
-        window.Jissai_Sokoutu(State.ComColour, computerChoice(window.strength()));
+        // 5.-10. The choice, played on the board as the next move. A refused move leaves the game
+        //        where it was: no move number without a move behind it, and no hand-on.
+        if (!window.Jissai_Sokoutu(State.ComColour, computerChoice(window.strength()))) return;
         ++State.Ply;
         Mazu_Yusen();
 
@@ -41,6 +44,6 @@ void Com_Utu(ComputerTurnWindow& window)
             window.Kekka();
             return;
         }
-        window.showMessage(PersonPasses);
+        if (!window.showMessage(PersonPasses)) return;
     }
 }

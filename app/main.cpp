@@ -1,14 +1,13 @@
 // The program: one window, shown until it is closed.
 #include "application_identity.h"
+#include "desktop_platform.h"
 #include "tform1.h"
-
-#include <QApplication>
 
 int main(int argc, char* argv[])
 {
-    QApplication application(argc, argv);
+    const auto application = openApplication(argc, argv);
     nameApplication();
     TForm1 Form1;
     Form1.show();
-    QApplication::exec();
+    return QApplication::exec();
 }

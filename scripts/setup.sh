@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
-# Installs, once, every Debian package the build, the tests and the game need.
-# Does nothing when all of them are there already.
+# Installs, once, every Debian package the build, the tests and the game need; with the argument
+# wayland-check, also those of scripts/wayland_check.sh. Does nothing when all are there already.
 set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev qt6-wayland libwayland-dev
   libjpeg62-turbo-dev
   libgtest-dev libbenchmark-dev
   fonts-ipafont-gothic
   xvfb xauth desktop-file-utils
 )
+[ "${1:-}" = wayland-check ] && packages+=(sway grim xwayland python3 iproute2)
 
 missing=()
 for p in "${packages[@]}"; do

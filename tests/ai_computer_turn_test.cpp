@@ -5,6 +5,7 @@
 #include "search.h"
 #include "state_fixture.h"
 
+#include <cstring>
 #include <map>
 #include <random>
 #include <set>
@@ -22,15 +23,23 @@ struct FakeWindow final : ComputerTurnWindow {
     void setStatus(std::string_view text) override { events.push_back("status " + std::string(text)); }
     void Matu(std::int32_t count) override { events.push_back("pause " + std::to_string(count)); }
     std::int32_t strength() const override { return strengthIndex; }
-    void Jissai_Sokoutu(Colour colour, std::int32_t cell) override
+    bool Jissai_Sokoutu(Colour colour, std::int32_t cell) override
     {
         EXPECT_EQ(colour, State.ComColour);
-        EXPECT_TRUE(Sokouteruka(colour, cell)) << cellName(cell) << " at move " << State.Ply;
+        EXPECT_TRUE(cell == 0 || State.Board[cell].Upper == EMPTY) << cellName(cell) << " is full";
+        if (!playMove(colour, cell)) {
+            events.push_back("refused " + std::to_string(cell));
+            return false;
+        }
         events.push_back("move " + std::to_string(State.Ply) + " " + cellName(cell));
         moves.push_back(cell);
-        playMove(colour, cell);
+        return true;
     }
-    void showMessage(std::string_view text) override { events.push_back("message " + std::string(text)); }
+    bool showMessage(std::string_view text) override
+    {
+        events.push_back("message " + std::string(text));
+        return true;
+    }
     void Kekka() override { events.push_back("result"); }
 };
 
@@ -83,6 +92,31 @@ TEST_F(ComputerTurn, ABookAnswerThatIsNotLegalHereIsPassedOver)
     ASSERT_EQ(window.moves.size(), 1u);
     EXPECT_NE(window.moves.back(), cellIndex("b2"));
     EXPECT_EQ(stateFault(), "");
+}
+
+// Called, against its precondition, when the computer has no move: neither strength has a cell
+// (the strong search's choice is cell 0), the played move refuses it, and the turn ends with the
+// game as it was: no move number without a move behind it, no stale record entry, no hand-on.
+TEST_F(ComputerTurn, ARefusedMoveEndsTheTurnWithTheGameAsItWas)
+{
+    for (std::int32_t strength : {0, 1}) {
+        ASSERT_TRUE(replayRecord(cells("b1a3d4d3d2c1d1"), BLACK));
+        ASSERT_FALSE(UterukaC());
+        ASSERT_TRUE(UterukaM());
+        if (strength != 0) {
+            ASSERT_EQ(strongChoice().cell, 0);
+        }
+        const GameState before = State;
+        window.strengthIndex = strength;
+        window.events.clear();
+        Com_Utu(window);
+        EXPECT_THAT(window.events, ElementsAre(Thinking, Pause, "refused 0")) << "strength " << strength;
+        EXPECT_EQ(std::memcmp(State.Board, before.Board, sizeof State.Board), 0);
+        EXPECT_EQ(State.Ply, before.Ply);
+        EXPECT_EQ(State.JournalTop, before.JournalTop);
+        EXPECT_EQ(State.MoveRecord[State.Ply], before.MoveRecord[State.Ply]);
+        EXPECT_EQ(stateFault(), "");
+    }
 }
 
 TEST_F(ComputerTurn, AnyComputerDrawsAtMovesOneAndTwo)

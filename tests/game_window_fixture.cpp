@@ -23,10 +23,16 @@ MessageAnswerer::MessageAnswerer()
 
 void MessageAnswerer::answer()
 {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr || !box->isVisible()) return;
+    QMessageBox* box = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* shown = qobject_cast<QMessageBox*>(window); shown != nullptr && shown->isVisible()) box = shown;
+    if (box == nullptr || box == leftOpen) return;
     answered.push_back({box->text(), box->windowTitle(), box->icon(), box->standardButtons(), box->buttons().size(),
                         box->frameGeometry().center(), box->screen()->availableGeometry().center(), topDiscLead()});
+    if (whileOpen && !whileOpen()) {
+        leftOpen = box;
+        return;
+    }
     if (QAbstractButton* ok = box->button(QMessageBox::Ok))
         ok->click();
     else
@@ -44,6 +50,11 @@ void WatchedForm::Matu(std::int32_t count)
 {
     if (onPause) onPause(count);
     TForm1::Matu(count);
+}
+
+bool WatchedForm::Jissai_Sokoutu(Colour colour, std::int32_t cell)
+{
+    return !refuseMoves && TForm1::Jissai_Sokoutu(colour, cell);
 }
 
 QString resultText(std::int32_t comLead)

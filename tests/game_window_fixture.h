@@ -5,6 +5,7 @@
 #include "window_fixture.h"
 
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 
 #include <functional>
@@ -29,17 +30,23 @@ public:
     MessageAnswerer();
     std::vector<Answered> answered;
     std::vector<QString> textsSince(std::size_t first) const;
+    // Runs in each box before it is answered; the box is left open when it returns false.
+    std::function<bool()> whileOpen;
 
 private:
     void answer();
     QTimer timer;
+    QPointer<QMessageBox> leftOpen;
 };
 
-// The window, with its pauses watched: onPause sees every pause before its wait.
+// The window, with its pauses watched: onPause sees every pause before its wait. With
+// refuseMoves, its played move refuses every move, as it refuses one that would turn nothing.
 class WatchedForm : public TForm1 {
 public:
     std::function<void(std::int32_t count)> onPause;
+    bool refuseMoves = false;
     void Matu(std::int32_t count) override;
+    bool Jissai_Sokoutu(Colour colour, std::int32_t cell) override;
 };
 
 inline const QString PersonToMoveText = QStringLiteral("あなたのばんです");

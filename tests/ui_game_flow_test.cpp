@@ -209,6 +209,11 @@ TEST_F(GameFlow, ClicksOnFullAndIllegalCellsAndWhileNoGameRunsAreIgnored)
     expectIgnored(QPoint(430, 200));  // beside the board
     State.Board[6].Upper = EMPTY;
     Mazu_Yusen();
+    // A legal move that the played move refuses leaves the game where it was, and the person to
+    // move: no move number without a move, no computer's turn.
+    game().refuseMoves = true;
+    expectIgnored(cellCentre(6));
+    game().refuseMoves = false;
     click(cellCentre(6));
     EXPECT_TRUE(record().startsWith(QStringLiteral("a1")));
 
@@ -254,6 +259,11 @@ TEST_F(GameFlow, WhenTheComputerCannotAnswerItPassesAndThePersonMovesAgain)
     pressOk();
     ASSERT_TRUE(replayRecord(cells("b1a3d4d3d2c1"), BLACK));
     ASSERT_EQ(status(), PersonToMoveText);
+    // The box alone takes input: the window behind it drops a click on the restart picture.
+    answerer.whileOpen = [&] {
+        clickRestart();
+        return true;
+    };
     click(cellCentre(cellIndex("d1")));
     ASSERT_EQ(answerer.textsSince(0), std::vector<QString>{ComputerPassesText});
     EXPECT_EQ(record(), QStringLiteral("b1a3d4d3d2c1d1"));
@@ -304,4 +314,21 @@ TEST_F(GameFlow, ClicksMadeDuringAMoveWaitAndAreHandledAfterItAgainstTheNewState
     EXPECT_TRUE(record().startsWith(QStringLiteral("a2a1b1"))) << record().toStdString();
     EXPECT_EQ(record().size(), 8) << "and the computer answered it";
     expectWaitingForOk();
+}
+
+TEST_F(GameFlow, TheFocusedOkButtonIsPressedByReturnEnterAndSpaceAndByNoOtherKey)
+{
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    const auto press = [&](QWidget* focused, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        focused->setFocus();
+        QTest::keyClick(form->windowHandle(), key, modifiers);
+        const bool started = form->Button1->isHidden();
+        if (started) clickRestart();
+        return started;
+    };
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) EXPECT_TRUE(press(form->Button1, key)) << key;
+    EXPECT_TRUE(press(form->Button1, Qt::Key_Enter, Qt::KeypadModifier));
+    for (Qt::Key key : {Qt::Key_Escape, Qt::Key_O, Qt::Key_Tab}) EXPECT_FALSE(press(form->Button1, key)) << key;
+    EXPECT_FALSE(press(form->Edit1, Qt::Key_Return)) << "only the focused button is pressed";
 }

@@ -62,7 +62,7 @@ protected:
         const GameState trial = State;
         State = before;
 
-        game().Jissai_Sokoutu(colour, cell);
+        ASSERT_TRUE(game().Jissai_Sokoutu(colour, cell));
         EXPECT_TRUE(sameBoard(State.Board, trial.Board));
         ASSERT_EQ(State.JournalTop, trial.JournalTop);
         for (std::int32_t i = 0; i < State.JournalTop; ++i) {
@@ -193,7 +193,7 @@ TEST_F(PlayedMove, OnTheMoversOwnDiscThreeTurnedDiscsPauseFourTimesInTheirOrder)
 TEST_F(PlayedMove, TheRecordGrowsByTwoCharactersAMove)
 {
     ASSERT_TRUE(replayRecord(cells("a2"), BLACK));
-    game().Jissai_Sokoutu(WHITE, cellIndex("a3"));
+    EXPECT_TRUE(game().Jissai_Sokoutu(WHITE, cellIndex("a3")));
     EXPECT_EQ(record(), QStringLiteral("a2a3"));
     EXPECT_EQ(State.Ply, 2) << "Jissai_Sokoutu leaves Ply to its caller";
 }
@@ -202,7 +202,7 @@ TEST_F(PlayedMove, AMoveThatWouldTurnNothingChangesAndShowsNothing)
 {
     startGame(BLACK);
     const GameState before = State;
-    game().Jissai_Sokoutu(BLACK, cellIndex("a1"));
+    EXPECT_FALSE(game().Jissai_Sokoutu(BLACK, cellIndex("a1")));
     EXPECT_TRUE(frames.empty()) << "no marker, no pause";
     EXPECT_TRUE(sameBoard(State.Board, before.Board));
     EXPECT_EQ(State.JournalTop, before.JournalTop);

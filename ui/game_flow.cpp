@@ -67,8 +67,8 @@ void TForm1::FormMouseDown(Qt::MouseButton /*button*/, Qt::KeyboardModifiers /*s
     const auto cell = static_cast<std::int32_t>(5 * row + column);
     if (!Sokouteruka(State.HumanColour, cell)) return;
 
-    // 5.-6. The move, and the next one listed.
-    Jissai_Sokoutu(State.HumanColour, cell);
+    // 5.-6. The move, and the next one listed; a refused move leaves the game where it was.
+    if (!Jissai_Sokoutu(State.HumanColour, cell)) return;
     ++State.Ply;
     Mazu_Yusen();
     Edit1->clear();
@@ -78,7 +78,7 @@ void TForm1::FormMouseDown(Qt::MouseButton /*button*/, Qt::KeyboardModifiers /*s
     if (UterukaC())
         Com_Utu();
     else if (UterukaM())
-        showMessage(ComputerPasses);
+        (void)showMessage(ComputerPasses);  // the handler ends here either way
     else
         Kekka();
 }
@@ -92,4 +92,4 @@ void TForm1::setStatus(std::string_view text)
 
 std::int32_t TForm1::strength() const { return RadioGroup2->itemIndex(); }
 
-void TForm1::showMessage(std::string_view text) { showCentredMessage(fromUtf8(text), this); }
+bool TForm1::showMessage(std::string_view text) { return showCentredMessage(fromUtf8(text), this); }

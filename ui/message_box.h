@@ -13,6 +13,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 };
 
-// Shows text in the box and returns when the person has closed it. Only the box takes input
-// meanwhile; the windows behind it are still repainted.
-void showCentredMessage(const QString& text, QWidget* parent);
+// Shows text in the box over the window of parent, which must be shown, and returns when the
+// person has closed the box: true. Only the box takes input meanwhile; the window behind it is
+// still repainted. A close of that window closes the box with it, and the result is false.
+bool showCentredMessage(const QString& text, QWidget* parent);

@@ -1,5 +1,6 @@
 #include "pause.h"
 
+#include "desktop_platform.h"
 #include "tform1.h"
 
 #include <thread>
@@ -10,4 +11,9 @@ void pauseThread(std::int32_t count, std::chrono::milliseconds length)
     std::this_thread::sleep_for(length);
 }
 
-void TForm1::Matu(std::int32_t count) { pauseThread(count, pauseLength); }
+void TForm1::Matu(std::int32_t count)
+{
+    // Every pause follows a repaint that must be seen during it.
+    sendDrawingToScreen();
+    pauseThread(count, pauseLength);
+}

@@ -54,12 +54,13 @@ struct AnimatedShow {
 
 }  // namespace
 
-void TForm1::Jissai_Sokoutu(Colour colour, std::int32_t cell)
+bool TForm1::Jissai_Sokoutu(Colour colour, std::int32_t cell)
 {
     // A move that would turn nothing is refused before anything changes or shows.
-    if (!playMove(colour, cell, AnimatedShow{*this})) return;
+    if (!playMove(colour, cell, AnimatedShow{*this})) return false;
     Kifu();
     repaint();
+    return true;
 }
 
 void TForm1::Kifu()

@@ -26,8 +26,9 @@ void TForm1::Kekka()
     Edit1->clear();
 
     // 2.-3. The top discs counted over the 16 playing cells, a cell of two discs once; the final
-    //       position stays on the screen until the message is closed.
-    showMessage(resultText(-topDiscLead()));
+    //       position stays on the screen until the message is closed. A closed window leaves
+    //       the game as it is.
+    if (!showMessage(resultText(-topDiscLead()))) return;
 
     // 4. The same reset as the restart picture's.
     Image15Click();

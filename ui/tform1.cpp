@@ -97,6 +97,9 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
 
     // Over the empty top-right corner of Image2.
     Button1 = place(new QPushButton(QStringLiteral("OK"), this), "Button1", 640, 208, 75, 25);
+    // Return and Enter press it while it has the focus, as Space does; outside a dialog a push
+    // button takes them only when it is auto-default.
+    Button1->setAutoDefault(true);
     connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
 
     // The order of creation makes the tab order Button1, Edit1, Memo1, RadioGroup1, RadioGroup2

@@ -63,11 +63,12 @@ public:
     // vanishing, shown edge-on and coming back in colour; then the record text. The state is
     // written exactly as by that side's trial move, plus MoveRecord[Ply]; Ply and the candidate
     // list are left to the caller. The cell's upper layer must be free; a move that would turn
-    // nothing changes and shows nothing.
-    void Jissai_Sokoutu(Colour colour, std::int32_t cell) override;
+    // nothing changes and shows nothing, and the result is false.
+    [[nodiscard]] bool Jissai_Sokoutu(Colour colour, std::int32_t cell) override;
 
     // Neither side can move: the status line is emptied, the top-disc difference announced in
-    // the message box, and once it is closed the board and the window are reset.
+    // the message box, and once it is closed the board and the window are reset; a window closed
+    // meanwhile is left as it is.
     void Kekka() override;
 
     // Blocks for pauseLength when count is positive, handling no event; at once otherwise.
@@ -91,7 +92,7 @@ public:
     // The rest of what the computer's turn needs of the window.
     void setStatus(std::string_view text) override;
     std::int32_t strength() const override;
-    void showMessage(std::string_view text) override;
+    [[nodiscard]] bool showMessage(std::string_view text) override;
 
 protected:
     // Before it, the client area has been filled with yellow; after it, the pictures, shapes
