@@ -1,8 +1,9 @@
 # make run: install what is missing, build, start the game.
 # make test: install what is missing, build, run the test suite.
+# make package: install what is missing, build, write build/nordamo_<version>_<arch>.deb.
 JOBS ?= $(shell nproc)
 
-.PHONY: setup build run test test-sanitize test-slow bench clean
+.PHONY: setup build run test test-sanitize test-slow bench package clean
 
 setup:
 	@bash scripts/setup.sh
@@ -27,6 +28,9 @@ test-slow: build
 
 bench: build
 	./build/bench/nordamo_bench
+
+package: build
+	cmake --build --preset default --target package
 
 clean:
 	rm -rf build build-sanitize

@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-ipafont-gothic
   xvfb xauth desktop-file-utils
+  dpkg-dev appstream lintian
 )
 [ "${1:-}" = wayland-check ] && packages+=(sway grim xwayland python3 iproute2)
 

@@ -1,6 +1,6 @@
 // Writes the window's pictures into the folder given as the one argument:
-// image2.jpg, image15.jpg (baseline JFIF, 96 dpi) and icon16.png, icon24.png, icon32.png, and
-// icon48.png, the size the desktop's icon theme asks for at the least.
+// image2.jpg, image15.jpg (baseline JFIF, 96 dpi) and the icons icon16.png to icon128.png: 48
+// pixels is the least the desktop's icon theme asks for, 64 and 128 are what software centres show.
 #include "jfif_writer.h"
 #include "picture_drawing.h"
 
@@ -22,7 +22,7 @@ int main(int argc, char* argv[])
     QStringList errors;
     errors << writeJfif(drawPromptPicture(), folder.filePath(QStringLiteral("image2.jpg")), 92);
     errors << writeJfif(drawRestartPicture(), folder.filePath(QStringLiteral("image15.jpg")), 92);
-    for (int size : {16, 24, 32, 48}) {
+    for (int size : {16, 24, 32, 48, 64, 128}) {
         const QString path = folder.filePath(QStringLiteral("icon%1.png").arg(size));
         if (!drawIcon(size).save(path, "PNG")) errors << path + QStringLiteral(": cannot be written");
     }

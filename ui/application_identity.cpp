@@ -8,6 +8,6 @@ void nameApplication()
 {
     QApplication::setApplicationName(ApplicationTitle);
     QApplication::setApplicationDisplayName(ApplicationTitle);
-    QApplication::setDesktopFileName(QStringLiteral("nordamo"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.nordamo.nordamo"));
     QApplication::setWindowIcon(programIcon());
 }
