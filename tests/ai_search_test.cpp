@@ -251,6 +251,12 @@ TEST_F(SearchAgainstMinimax, TheChoiceIsTheFirstBestCell)
     }
 }
 
+TEST_F(FreshState, ASampleOfTheRecordedChoicesIsSearchedAlike)
+{
+    // RECORDED_SAMPLE_STRIDE is larger under the sanitizers, where the search is many times slower.
+    expectRecordedChoices(0, RECORDED_SAMPLE_STRIDE);
+}
+
 // Mid-game positions; the node counts are those of the search as first written.
 const SolvedPosition MidGame[] = {
     {"a2a3d4b1a3d4b1c1d2c1b2", WHITE, "c3", 8, 324492},

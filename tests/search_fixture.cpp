@@ -1,5 +1,8 @@
 #include "search_fixture.h"
 
+#include "recorded_choices.h"
+#include "search.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -27,4 +30,22 @@ Snapshot snapshot(std::int32_t lastPly)
 void PrintTo(const SolvedPosition& p, std::ostream* os)
 {
     *os << p.record << " with the computer " << (p.computer == BLACK ? "black" : "white");
+}
+
+void expectRecordedChoices(std::size_t first, std::size_t stride)
+{
+    static const std::vector<BookLine> recorded = readChoices(STRONG_CHOICES_FILE);
+    ASSERT_EQ(recorded.size(), RecordedChoiceCount);
+    for (std::size_t i = first; i < recorded.size(); i += stride) {
+        const BookLine& r = recorded[i];
+        SCOPED_TRACE(choiceLine(r));
+        ASSERT_TRUE(replayRecord(r.moves, opponentOf(r.com)));
+        ASSERT_EQ(sideToMove(), r.com);
+        const Snapshot before = snapshot(State.Ply - 1);
+        const StrongChoice choice = strongChoice();
+        EXPECT_EQ(cellName(choice.cell), cellName(r.answer));
+        EXPECT_EQ(choice.value, r.value);
+        EXPECT_EQ(choice.nodes, r.nodes);
+        EXPECT_TRUE(before == snapshot(State.Ply - 1));
+    }
 }

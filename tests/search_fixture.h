@@ -4,6 +4,7 @@
 
 #include "state_fixture.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <ostream>
 #include <string_view>
@@ -35,3 +36,11 @@ struct SolvedPosition {
 void PrintTo(const SolvedPosition& p, std::ostream* os);
 
 class SolvedPositions : public FreshState, public ::testing::WithParamInterface<SolvedPosition> {};
+
+// The choices that tools/record_choices wrote with the search as first written
+// (tests/data/strong_choices.txt): every game past the book, then random games at moves 10 to 28.
+inline constexpr std::size_t RecordedChoiceCount = 3590;
+
+// Searches every stride-th recorded choice from first on again and expects the same cell, value
+// and node count, and the state as it was found.
+void expectRecordedChoices(std::size_t first, std::size_t stride);

@@ -101,6 +101,7 @@ std::uint64_t answerInParallel(std::span<BookLine> lines, unsigned workers)
     for (std::size_t i = 0; complete && i < lines.size(); ++i) {
         lines[i].answer = choices[i].cell;
         lines[i].value = choices[i].value;
+        lines[i].nodes = choices[i].nodes;
         nodes += choices[i].nodes;
     }
     munmap(shared, bytes);
