@@ -2,7 +2,7 @@
 # make test: install what is missing, build, run the test suite.
 JOBS ?= $(shell nproc)
 
-.PHONY: setup build run test test-sanitize test-slow bench clean
+.PHONY: setup build run test test-sanitize test-slow bench check-book clean
 
 setup:
 	@bash scripts/setup.sh
@@ -23,10 +23,13 @@ test-sanitize: setup
 	ctest --preset sanitize -j $(JOBS)
 
 test-slow: build
-	ctest --preset slow
+	ctest --preset slow -j $(JOBS)
 
 bench: build
 	./build/bench/nordamo_bench
+
+check-book: build
+	./build/tools/book_builder --check
 
 clean:
 	rm -rf build build-sanitize
