@@ -47,6 +47,8 @@ StrongChoice strongChoice()
     const SearchPath& search = path();
     const std::uint64_t before = searchNodes;
     StrongChoice choice{0, ScoreBelowAll, 0};
+    // Without a current list (no game started) there is no cell to try, nor a last move to read.
+    if (firstCandidate() == TailSentinel) return choice;
     // Each legal cell of the list, the computer's move made as move Ply on a copy of the position.
     const BitBoard root = readBitBoard(State.Ply - 1);
     for (CellSet rest = root.open; rest != 0; rest &= rest - 1) {
