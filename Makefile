@@ -3,7 +3,7 @@
 # make package: install what is missing, build, write build/nordamo_<version>_<arch>.deb.
 JOBS ?= $(shell nproc)
 
-.PHONY: setup build run test test-sanitize test-slow bench package clean
+.PHONY: setup build run test test-sanitize test-slow bench package check-book clean
 
 setup:
 	@bash scripts/setup.sh
@@ -24,13 +24,16 @@ test-sanitize: setup
 	ctest --preset sanitize -j $(JOBS)
 
 test-slow: build
-	ctest --preset slow
+	ctest --preset slow -j $(JOBS)
 
 bench: build
 	./build/bench/nordamo_bench
 
 package: build
 	cmake --build --preset default --target package
+
+check-book: build
+	./build/tools/book_builder --check
 
 clean:
 	rm -rf build build-sanitize

@@ -7,8 +7,9 @@
 // The position after move ply (the last move made, real or trial; Score[ply] is its score)
 // with the person to move (Hyouka_Com, minimising) or the computer to move (Hyouka_Man,
 // maximising), valued fail-hard in the window alpha < beta. The value at the end of the game and
-// after move 27 is exact even outside the window. The board, the journal and the candidate list
-// are left as they were found; Score and ChangedCount above ply are overwritten.
+// after move 27 is exact even outside the window. The game state is read, from the board, the
+// linked candidate list and Score[ply], and the search goes on in a copy of the position: the
+// state is left as it was found.
 std::int32_t Hyouka_Com(std::int32_t ply, std::int32_t alpha, std::int32_t beta);
 std::int32_t Hyouka_Man(std::int32_t ply, std::int32_t alpha, std::int32_t beta);
 
@@ -32,6 +33,20 @@ struct StrongChoice {
 };
 
 // The strong computer's move at move Ply: the first cell of the candidate list with the highest
-// value. The computer must have a legal move and the candidate list must be current. The board,
-// the journal and the candidate list are left as they were found.
+// value; no cell when the computer has no legal move. The candidate list must be current. The
+// game state is left as it was found.
 StrongChoice strongChoice();
+
+// The two ways the search reads the discs along a line: by shifts and multiplications on any
+// processor, or with BMI2's pext on x86-64. Both visit the same tree. The search starts with pext
+// where the processor runs it fast, else with the portable way.
+enum class LineReading { Portable, Pext };
+
+// Whether this processor can run that way at all (Pext: it has BMI2), fast or not.
+bool canUse(LineReading reading);
+
+LineReading lineReading();
+
+// Chooses the way of the searches that follow, for the tests and the benchmark; a way the
+// processor cannot run is not taken.
+void useLineReading(LineReading reading);

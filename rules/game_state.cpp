@@ -18,23 +18,6 @@ constexpr bool priorityOrderIsAPermutation()
 }
 static_assert(priorityOrderIsAPermutation());
 
-// A direction is worth walking from (row, column) when at least two more playing cells lie
-// along it: one opposing disc and one own disc behind it, the least a capture needs.
-constexpr bool directionIsWorthWalking(std::int32_t offset, std::int32_t row, std::int32_t column)
-{
-    switch (offset) {
-    case -6: return column > 2 && row > 2;
-    case -5: return row > 2;
-    case -4: return column < 3 && row > 2;
-    case -1: return column > 2;
-    case 1: return column < 3;
-    case 4: return column > 2 && row < 3;
-    case 5: return row < 3;
-    case 6: return column < 3 && row < 3;
-    }
-    return false;
-}
-
 constexpr bool everyPlayingCellHasThreeDirections()
 {
     for (std::int32_t cell : PriorityOrder) {

@@ -76,6 +76,24 @@ inline constexpr std::array<std::int32_t, PlayingCellCount> PriorityOrder = {
 
 inline constexpr std::array<std::int32_t, 8> DirectionOffsets = {-6, -5, -4, -1, 1, 4, 5, 6};
 
+// A direction is worth walking from (row, column), and enters CellDirections, when at least two
+// more playing cells lie along it: one opposing disc and one own disc behind it, the least a
+// capture needs.
+inline constexpr bool directionIsWorthWalking(std::int32_t offset, std::int32_t row, std::int32_t column)
+{
+    switch (offset) {
+    case -6: return column > 2 && row > 2;
+    case -5: return row > 2;
+    case -4: return column < 3 && row > 2;
+    case -1: return column > 2;
+    case 1: return column < 3;
+    case 4: return column > 2 && row < 3;
+    case 5: return row < 3;
+    case 6: return column < 3 && row < 3;
+    }
+    return false;
+}
+
 // Start-up: Score[0] and the journal top are 0, the direction lists are filled, and the board
 // holds the starting layout. The candidate list stays empty until the first game starts.
 void startUpSetUp();

@@ -1,5 +1,6 @@
 #include "book_tree.h"
 
+#include "book_games.h"
 #include "legality.h"
 #include "parallel_choices.h"
 #include "played_move.h"
@@ -39,20 +40,6 @@ constexpr std::array<Group, 7> LaterGroups = {{
     {5, BLACK}, {7, BLACK}, {9, BLACK},
     {6, WHITE}, {7, WHITE}, {8, WHITE}, {9, WHITE},
 }};
-
-void replay(const std::vector<std::int32_t>& moves, Colour com)
-{
-    if (!replayRecord(moves, opponentOf(com))) throw std::logic_error("a game of the tree is not legal");
-}
-
-// The cells where colour may play, in candidate order.
-std::vector<std::int32_t> movesOf(Colour colour)
-{
-    std::vector<std::int32_t> cells;
-    for (std::int32_t cell = firstCandidate(); cell != TailSentinel; cell = State.NextCand[cell])
-        if (Sokouteruka(colour, cell)) cells.push_back(cell);
-    return cells;
-}
 
 // The games that follow the computer's move in line, up to move 9: each reply of the person, to
 // be answered two moves later, or, when the person must pass, the game itself, to be answered

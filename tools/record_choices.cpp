@@ -6,6 +6,7 @@
 // The games are every game the book leads to where the strong computer must first search, and
 // random games at moves 10 to 28.
 
+#include "book_games.h"
 #include "legality.h"
 #include "opening_book.h"
 #include "parallel_choices.h"
@@ -30,20 +31,6 @@ namespace {
 constexpr std::int32_t FirstRandomMove = 10;
 constexpr int RandomGamesPerMove = 16;
 constexpr std::uint32_t RandomSeed = 20260301;
-
-void replay(const std::vector<std::int32_t>& moves, Colour com)
-{
-    if (!replayRecord(moves, opponentOf(com))) throw std::logic_error("a game of the book is not legal");
-}
-
-// The cells where colour may play, in candidate order.
-std::vector<std::int32_t> movesOf(Colour colour)
-{
-    std::vector<std::int32_t> cells;
-    for (std::int32_t cell = firstCandidate(); cell != TailSentinel; cell = State.NextCand[cell])
-        if (Sokouteruka(colour, cell)) cells.push_back(cell);
-    return cells;
-}
 
 // Adds to found every game that goes on from game, the person moving, up to the computer's
 // next move, where the book has no answer for it. The computer's turn takes the same answer.

@@ -1,0 +1,38 @@
+// The search reading lines with BMI2's pext. Only this file's own code is compiled for BMI2: what
+// it includes before the target is set stays fit for every processor.
+#include "bit_board.h"
+#include "search_paths.h"
+
+#include <immintrin.h>
+
+#include <array>
+#include <bit>
+#include <cstdint>
+
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("bmi,bmi2"))), apply_to = function)
+#else
+#pragma GCC push_options
+#pragma GCC target("bmi,bmi2")
+#endif
+
+namespace {
+
+struct PextReader {
+    static std::uint64_t pattern(std::uint64_t discs, const Line& line)
+    {
+        return _pext_u64(discs, line.mask);
+    }
+};
+
+}  // namespace
+
+#include "bit_search.h"
+
+const SearchPath PextSearch = BitSearch<PextReader>::Path;
+
+#if defined(__clang__)
+#pragma clang attribute pop
+#else
+#pragma GCC pop_options
+#endif

@@ -1,0 +1,12 @@
+// The search reading lines by shifts and multiplications, for any processor.
+#include "bit_search.h"
+
+namespace {
+
+struct PortableReader {
+    static std::uint64_t pattern(std::uint64_t discs, const Line& line) { return portablePattern(discs, line); }
+};
+
+}  // namespace
+
+const SearchPath PortableSearch = BitSearch<PortableReader>::Path;
