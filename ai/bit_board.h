@@ -26,6 +26,7 @@ struct BitBoard {
     CellSet open;  // the cells whose upper layer is free: the candidate cells
 };
 
+// The computer's bit of every cell; the others are the person's.
 inline constexpr std::uint64_t ComDiscs = 0x5555555555555555u;
 
 // The computer's top discs minus the person's.
@@ -208,7 +209,7 @@ constexpr const TurnTable& turnsOf()
     return Turns[side == Side::Com ? 0 : 1];
 }
 
-// The game state after move ply: the top discs and the cells of the linked candidate list.
+// The game state's top discs and the cells of its linked candidate list.
 inline BitBoard readBitBoard()
 {
     BitBoard board{0, 0};
