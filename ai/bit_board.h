@@ -16,14 +16,24 @@
 // the cells in the order of the candidate list.
 using CellSet = std::uint32_t;
 
+// The score is not kept: every move changes it by the change of the top-disc lead, so it is the
+// lead of the board plus what it was beyond the lead where the search began.
 struct BitBoard {
     // The top discs: bit 2n for a disc of the computer at the cell with index n, bit 2n + 1 for
     // one of the person. Border cells never have a bit, so a run that reaches one ends as it does
     // at the wall.
     std::uint64_t discs;
-    CellSet open;        // the cells whose upper layer is free: the candidate cells
-    std::int32_t score;  // Score of the last move made, computer minus person
+    CellSet open;  // the cells whose upper layer is free: the candidate cells
 };
+
+// The computer's bit of every cell; the others are the person's.
+inline constexpr std::uint64_t ComDiscs = 0x5555555555555555u;
+
+// The computer's top discs minus the person's.
+constexpr std::int32_t topDiscLead(std::uint64_t discs)
+{
+    return std::popcount(discs & ComDiscs) - std::popcount(discs & ~ComDiscs);
+}
 
 constexpr Side otherSide(Side side) { return side == Side::Com ? Side::Man : Side::Com; }
 
@@ -199,11 +209,10 @@ constexpr const TurnTable& turnsOf()
     return Turns[side == Side::Com ? 0 : 1];
 }
 
-// The game state after move ply: the top discs, the cells of the linked candidate list,
-// Score[ply].
-inline BitBoard readBitBoard(std::int32_t ply)
+// The game state's top discs and the cells of its linked candidate list.
+inline BitBoard readBitBoard()
 {
-    BitBoard board{0, 0, State.Score[ply]};
+    BitBoard board{0, 0};
     for (std::int32_t cell : PriorityOrder) {
         const Colour top = topDisc(State.Board[cell]);
         if (top == State.ComColour) board.discs |= discOf<Side::Com>(cell);
@@ -214,19 +223,23 @@ inline BitBoard readBitBoard(std::int32_t ply)
     return board;
 }
 
+// Both bits of the cell PriorityOrder[i].
+inline constexpr std::array<std::uint64_t, PlayingCellCount> CellDiscs = [] {
+    std::array<std::uint64_t, PlayingCellCount> bits{};
+    for (std::size_t i = 0; i < PriorityOrder.size(); ++i)
+        bits[i] = discOf<Side::Com>(PriorityOrder[i]) | discOf<Side::Man>(PriorityOrder[i]);
+    return bits;
+}();
+
 // The position after mover has placed a disc at the cell PriorityOrder[i], turning turned (a
-// nonzero sum of mover's Turns entries). The placement kind and the score change are those of
-// the trial move.
+// nonzero sum of mover's Turns entries). A disc on top of another fills the cell's upper layer:
+// it is no candidate any more.
 template <Side mover>
 inline BitBoard afterMove(BitBoard board, std::int32_t i, std::uint64_t turned)
 {
-    const std::int32_t cell = PriorityOrder[i];
-    const std::uint64_t own = (board.discs & discOf<mover>(cell)) != 0;
-    const std::uint64_t opp = (board.discs & discOf<otherSide(mover)>(cell)) != 0;
-    const std::uint64_t turnedAndCovered = (board.discs ^ (turned & TurnedDiscs)) & ~discOf<otherSide(mover)>(cell);
-    const std::uint64_t discs = turnedAndCovered | discOf<mover>(cell);
-    // A disc on top of another fills the cell's upper layer: it is no candidate any more.
-    const CellSet open = board.open & ~static_cast<CellSet>((own | opp) << i);
-    const auto gain = static_cast<std::int32_t>(OnEmptyCell - own + opp + 2 * (turned >> TurnedCountShift));
-    return {discs, open, board.score + (mover == Side::Com ? gain : -gain)};
+    const std::uint64_t cell = CellDiscs[i];
+    const std::uint64_t placed = cell & (mover == Side::Com ? ComDiscs : ~ComDiscs);
+    const std::uint64_t discs = ((board.discs ^ (turned & TurnedDiscs)) & ~cell) | placed;
+    const CellSet open = board.open & ~(static_cast<CellSet>((board.discs & cell) != 0) << i);
+    return {discs, open};
 }

@@ -12,7 +12,7 @@ namespace {
 // Whether this processor runs pext fast, from its vendor and family as cpuid tells them.
 bool pextIsFastHere()
 {
-    if (!__builtin_cpu_supports("bmi2")) return false;
+    if (!canUse(LineReading::Pext)) return false;
     unsigned eax = 0, ebx = 0, ecx = 0, edx = 0;
     if (__get_cpuid(0, &eax, &ebx, &ecx, &edx) == 0) return false;
     char vendor[12];
@@ -47,7 +47,7 @@ bool pextRunsFast(std::string_view vendor, unsigned family)
 bool canUse(LineReading reading)
 {
 #if NORDAMO_PEXT
-    return reading == LineReading::Portable || __builtin_cpu_supports("bmi2");
+    return reading == LineReading::Portable || (__builtin_cpu_supports("bmi2") && __builtin_cpu_supports("popcnt"));
 #else
     return reading == LineReading::Portable;
 #endif

@@ -42,7 +42,7 @@ StrongChoice strongChoice();
 // where the processor runs it fast, else with the portable way.
 enum class LineReading { Portable, Pext };
 
-// Whether this processor can run that way at all (Pext: it has BMI2), fast or not.
+// Whether this processor can run that way at all (Pext: it has BMI2 and popcnt), fast or not.
 bool canUse(LineReading reading);
 
 LineReading lineReading();

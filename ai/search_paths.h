@@ -16,12 +16,15 @@ inline constexpr std::int32_t LastButOnePly = MaxMoves - 1;
 // Calls of the four Hyouka_* functions since the program started, on every path.
 extern std::uint64_t searchNodes;
 
+// beyondLead: the score less the top-disc lead of the board where the search begins, 0 in every
+// game played by the rules.
 struct SearchPath {
-    // Hyouka_Com (mover Man) and the rest, secondPair for Hyouka_Com2 and Hyouka_Man2.
-    std::int32_t (*hyouka)(Side mover, bool secondPair, BitBoard board, std::int32_t ply, std::int32_t alpha,
-                           std::int32_t beta);
+    // Hyouka_Com (mover Man) and the rest, secondPair for Hyouka_Com2 and Hyouka_Man2; ply from 0
+    // to MaxMoves.
+    std::int32_t (*hyouka)(Side mover, bool secondPair, BitBoard board, std::int32_t ply, std::int32_t beyondLead,
+                           std::int32_t alpha, std::int32_t beta);
     // Saigo_M_utazuhyouka (mover Man) and Saigo_C_utazuhyouka.
-    std::int32_t (*lastPlace)(Side mover, BitBoard board, std::int32_t passed);
+    std::int32_t (*lastPlace)(Side mover, BitBoard board, std::int32_t beyondLead, std::int32_t passed);
     // What a disc of mover at PriorityOrder[i] would turn, as a sum of its Turns entries; 0 when
     // the move is not legal.
     std::uint64_t (*turnsAt)(Side mover, std::uint64_t discs, std::int32_t i);

@@ -93,18 +93,24 @@ TEST_F(FreshState, TheEndOfTheGameBeforeTheBoardIsFullIsTheScoreOfTheLastMove)
 
 TEST_F(FreshState, FailHardAtTheNodesOfBothSides)
 {
-    // Both children of each node have the same value, so a cut-off shows in the node count.
-    for (Evaluator e : {Evaluator{Hyouka_Com, 10, 1}, Evaluator{Hyouka_Com, 20, 2}, Evaluator{Hyouka_Com2, 20, 1}}) {
-        setPosition(TwoFinalMoves, WHITE, e.ply);  // both of the person's moves give -4
-        EXPECT_EQ(e(-4, 33), (Searched{-4, e.calls + 1}));  // the first child at alpha ends the walk
-        EXPECT_EQ(e(-5, 33), (Searched{-4, e.calls + 2}));
-        EXPECT_EQ(e(-9, -6), (Searched{-6, e.calls + 2}));  // no child below beta: beta, not -4
-    }
-    for (Evaluator e : {Evaluator{Hyouka_Man, 10, 1}, Evaluator{Hyouka_Man, 20, 2}, Evaluator{Hyouka_Man2, 20, 1}}) {
-        setPosition(TwoFinalMoves, BLACK, e.ply);  // both of the computer's moves give +4
-        EXPECT_EQ(e(-33, 4), (Searched{4, e.calls + 1}));  // the first child at beta ends the walk
-        EXPECT_EQ(e(-33, 5), (Searched{4, e.calls + 2}));
-        EXPECT_EQ(e(6, 9), (Searched{6, e.calls + 2}));  // no child above alpha: alpha, not 4
+    // Both children of each node have the same value, so a cut-off shows in the node count. A
+    // score that differs from the board's lead by d moves every value and the window with it.
+    for (std::int32_t d : {0, 3}) {
+        SCOPED_TRACE("score beyond the lead " + std::to_string(d));
+        for (Evaluator e : {Evaluator{Hyouka_Com, 10, 1}, Evaluator{Hyouka_Com, 20, 2}, Evaluator{Hyouka_Com2, 20, 1}}) {
+            setPosition(TwoFinalMoves, WHITE, e.ply);  // both of the person's moves give -4
+            State.Score[e.ply] += d;
+            EXPECT_EQ(e(d - 4, 33), (Searched{d - 4, e.calls + 1}));  // the first child at alpha ends the walk
+            EXPECT_EQ(e(d - 5, 33), (Searched{d - 4, e.calls + 2}));
+            EXPECT_EQ(e(d - 9, d - 6), (Searched{d - 6, e.calls + 2}));  // no child below beta: beta, not -4
+        }
+        for (Evaluator e : {Evaluator{Hyouka_Man, 10, 1}, Evaluator{Hyouka_Man, 20, 2}, Evaluator{Hyouka_Man2, 20, 1}}) {
+            setPosition(TwoFinalMoves, BLACK, e.ply);  // both of the computer's moves give +4
+            State.Score[e.ply] += d;
+            EXPECT_EQ(e(-33, d + 4), (Searched{d + 4, e.calls + 1}));  // the first child at beta ends the walk
+            EXPECT_EQ(e(-33, d + 5), (Searched{d + 4, e.calls + 2}));
+            EXPECT_EQ(e(d + 6, d + 9), (Searched{d + 6, e.calls + 2}));  // no child above alpha: alpha, not 4
+        }
     }
 }
 

@@ -10,12 +10,3 @@ const SolvedPosition Openings[] = {
     {"a2a3a4", WHITE, "a1", 10, 674460080},
 };
 INSTANTIATE_TEST_SUITE_P(Openings, SolvedPositions, ::testing::ValuesIn(Openings));
-
-// Every recorded choice, in parts that can run side by side.
-constexpr int RecordedParts = 8;
-
-class RecordedChoices : public FreshState, public ::testing::WithParamInterface<int> {};
-
-TEST_P(RecordedChoices, AreSearchedAlike) { expectRecordedChoices(static_cast<std::size_t>(GetParam()), RecordedParts); }
-
-INSTANTIATE_TEST_SUITE_P(Parts, RecordedChoices, ::testing::Range(0, RecordedParts));
