@@ -54,12 +54,10 @@ inline constexpr std::array<std::int32_t, CellCount> PriorityIndex = [] {
 
 // One direction of a cell's list: the three cells along it, of which the third may be a border
 // cell, read as a pattern of six bits, the two bits of each cell in the order of the cell indexes.
-// With BMI2 the pattern is pext(discs, mask); without it the same bits are shifted down to the
-// lowest cell and gathered into the top six bits by one multiplication.
+// With BMI2 the pattern is pext(discs, mask); without it the same bits are gathered into the top
+// six bits by one multiplication.
 struct Line {
-    std::uint64_t mask;    // the three cells' two bits each
-    std::int32_t shift;    // twice the lowest of the three cell indexes
-    std::uint64_t spread;  // mask >> shift
+    std::uint64_t mask;  // the three cells' two bits each
     std::uint64_t magic;
 };
 inline constexpr std::int32_t LineCells = 3;
@@ -80,14 +78,13 @@ constexpr Line lineOf(std::int32_t cell, std::int32_t d)
 {
     const std::int32_t low = d > 0 ? cell + d : cell + LineCells * d;
     const std::int32_t step = d > 0 ? d : -d;
-    Line line{0, 2 * low, 0, 0};
+    Line line{0, 0};
     for (std::int32_t j = 0; j < LineCells; ++j) {
         // The two bits of the j-th lowest cell go to bits PatternShift + 2j and one above.
-        const std::int32_t offset = 2 * step * j;
-        line.spread |= std::uint64_t{3} << offset;
-        line.magic |= std::uint64_t{1} << (PatternShift + 2 * j - offset);
+        const std::int32_t from = 2 * (low + step * j);
+        line.mask |= std::uint64_t{3} << from;
+        line.magic |= std::uint64_t{1} << (PatternShift + 2 * j - from);
     }
-    line.mask = line.spread << line.shift;
     return line;
 }
 
@@ -122,7 +119,7 @@ constexpr std::uint64_t depositBits(std::uint64_t pattern, std::uint64_t mask)
 // The pattern of a line without BMI2.
 constexpr std::uint64_t portablePattern(std::uint64_t discs, const Line& line)
 {
-    return ((discs >> line.shift) & line.spread) * line.magic >> PatternShift;
+    return (discs & line.mask) * line.magic >> PatternShift;
 }
 
 // Every line holds six distinct bits inside discs, and its multiplication gathers every pattern
@@ -132,7 +129,7 @@ constexpr bool portableLinesReadAsPextDoes()
 {
     for (const auto& cellLines : Lines)
         for (const Line& line : cellLines) {
-            if (std::popcount(line.mask) != 2 * LineCells || line.shift < 0) return false;
+            if (std::popcount(line.mask) != 2 * LineCells) return false;
             for (std::uint64_t pattern = 0; pattern < PatternCount; ++pattern) {
                 const std::uint64_t discs = depositBits(pattern, line.mask);
                 if (extractBits(discs, line.mask) != pattern || portablePattern(discs, line) != pattern) return false;
