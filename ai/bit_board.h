@@ -29,10 +29,13 @@ struct BitBoard {
 // The computer's bit of every cell; the others are the person's.
 inline constexpr std::uint64_t ComDiscs = 0x5555555555555555u;
 
+// The bits of side's discs, of every cell.
+constexpr std::uint64_t discsOf(Side side) { return side == Side::Com ? ComDiscs : ~ComDiscs; }
+
 // The computer's top discs minus the person's.
 constexpr std::int32_t topDiscLead(std::uint64_t discs)
 {
-    return std::popcount(discs & ComDiscs) - std::popcount(discs & ~ComDiscs);
+    return std::popcount(discs & discsOf(Side::Com)) - std::popcount(discs & discsOf(Side::Man));
 }
 
 constexpr Side otherSide(Side side) { return side == Side::Com ? Side::Man : Side::Com; }
@@ -235,7 +238,7 @@ template <Side mover>
 inline BitBoard afterMove(BitBoard board, std::int32_t i, std::uint64_t turned)
 {
     const std::uint64_t cell = CellDiscs[i];
-    const std::uint64_t placed = cell & (mover == Side::Com ? ComDiscs : ~ComDiscs);
+    const std::uint64_t placed = cell & discsOf(mover);
     const std::uint64_t discs = ((board.discs ^ (turned & TurnedDiscs)) & ~cell) | placed;
     const CellSet open = board.open & ~(static_cast<CellSet>((board.discs & cell) != 0) << i);
     return {discs, open};

@@ -52,7 +52,7 @@ struct BitSearch {
         const std::uint64_t other = passed == 1 ? 0 : turnsAt<otherSide(mover)>(board.discs, i);
         // Each turned disc changes sides, and so does a covered disc of the other side.
         const auto gainOf = [&](std::uint64_t turned, Side coveredSide) {
-            const std::int32_t covered = (board.discs & CellDiscs[i] & (coveredSide == Side::Com ? ComDiscs : ~ComDiscs)) != 0;
+            const std::int32_t covered = (board.discs & CellDiscs[i] & discsOf(coveredSide)) != 0;
             return static_cast<std::int32_t>(2 * (turned >> TurnedCountShift)) + 2 * covered;
         };
         const std::int32_t moverGain = own != 0 ? gainOf(own, otherSide(mover)) : other != 0 ? -gainOf(other, mover) : 0;
