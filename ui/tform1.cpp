@@ -5,6 +5,7 @@
 #include "clickable_picture.h"
 #include "embedded_pictures.h"
 #include "radio_group.h"
+#include "readable_text.h"
 #include "shape.h"
 #include "window_font.h"
 
@@ -12,10 +13,11 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+
+#include <initializer_list>
 
 namespace {
-
-const QColor WindowYellow(255, 255, 0);
 
 template <class Control>
 Control* place(Control* control, const char* name, int left, int top, int width, int height)
@@ -106,5 +108,23 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     // and round again; the button, first in it, has the focus when the window opens.
     Button1->setFocus();
 
+    followDesktopColours();
     FormCreate();
+}
+
+void TForm1::followDesktopColours()
+{
+    for (QWidget* onYellow : std::initializer_list<QWidget*>{Label1, Label17, RadioGroup1, RadioGroup2}) {
+        keepTextReadableOnYellow(onYellow);
+        for (QRadioButton* item : onYellow->findChildren<QRadioButton*>()) keepTextReadableOnYellow(item);
+    }
+}
+
+bool TForm1::event(QEvent* event)
+{
+    // A new colour scheme reaches the controls as a new palette; the board's letters follow it at
+    // the next paint by themselves.
+    if (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::ThemeChange)
+        followDesktopColours();
+    return QWidget::event(event);
 }
