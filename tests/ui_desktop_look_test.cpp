@@ -1,6 +1,7 @@
 #include "radio_group.h"
 #include "readable_text.h"
 #include "window_fixture.h"
+#include "window_placement.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -33,6 +34,29 @@ TEST(ReadableText, TheDesktopsTextColourWhereItReadsOnTheYellowElseBlack)
     };
     for (const Case& c : cases)
         EXPECT_EQ(textOnYellow(c.desktopText), c.kept ? c.desktopText : Black) << c.desktopText.name(QColor::HexArgb).toStdString();
+}
+
+TEST(WindowPlacement, AsDescribedWhereTheWindowFitsElseMovedJustInside)
+{
+    struct Case {
+        QRect available;
+        QPoint position;
+    };
+    const QSize window(773, 477);
+    const std::vector<Case> cases = {
+        {{0, 0, 1280, 800}, {283, 185}},
+        {{0, 0, 283 + 773, 185 + 477}, {283, 185}},  // exactly
+        {{0, 0, 283 + 772, 185 + 476}, {282, 184}},  // one pixel short each way
+        {{0, 0, 960, 600}, {187, 123}},              // 1920 x 1200 at 200 %
+        {{0, 0, 1024, 768}, {251, 185}},
+        {{64, 32, 960 - 64, 600 - 32}, {187, 123}},  // panels on the left and at the top
+        {{300, 200, 1200, 800}, {300, 200}},         // the area begins right and below the described place
+        {{0, 0, 640, 400}, {0, 0}},                  // too small: the left and top edges show
+        {{-1280, 0, 1280, 400}, {-773, 0}},          // a screen left of the first, too low
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(windowPosition(c.available, window, {283, 185}), c.position)
+            << c.available.x() << "," << c.available.y() << " " << c.available.width() << "x" << c.available.height();
 }
 
 namespace {

@@ -8,12 +8,15 @@
 #include "readable_text.h"
 #include "shape.h"
 #include "window_font.h"
+#include "window_placement.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 #include <initializer_list>
 
@@ -51,7 +54,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     setWindowTitle(ApplicationTitle);
     setWindowIcon(programIcon());
     setFixedSize(WindowWidth, WindowHeight);
-    move(WindowLeft, WindowTop);
+    placeOnScreen();
     setFont(windowFont());
     setBackground(this, WindowYellow);
 
@@ -110,6 +113,16 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
 
     followDesktopColours();
     FormCreate();
+}
+
+void TForm1::placeOnScreen()
+{
+    const QPoint described(WindowLeft, WindowTop);
+    const QScreen* screen = QGuiApplication::screenAt(described);
+    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+    // The window manager's frame is not known before the window is shown; those that draw one
+    // keep a new window inside the screen themselves.
+    move(windowPosition(screen->availableGeometry(), frameGeometry().size(), described));
 }
 
 void TForm1::followDesktopColours()

@@ -104,6 +104,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // The described position, or the nearest that keeps the window inside the screen.
+    void placeOnScreen();
     // The texts on the yellow in the desktop's text colour where it reads there, else in black.
     void followDesktopColours();
     void FormCreate();
