@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs, once, every Debian package the build, the tests and the game need; with the argument
-# wayland-check, also those of scripts/wayland_check.sh. Does nothing when all are there already.
+# Installs, once, every Debian package the build, the tests and the game need, with GTK's platform
+# theme, through which the game takes GNOME's colours; with the argument wayland-check, also those
+# of scripts/wayland_check.sh, with look-check those of scripts/look_check.sh and
+# scripts/screenshot.sh. Does nothing when all are there already.
 set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev qt6-wayland libwayland-dev
+  qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev qt6-wayland libwayland-dev qt6-gtk-platformtheme
   libjpeg62-turbo-dev
   libgtest-dev libbenchmark-dev
   fonts-ipafont-gothic
@@ -13,6 +15,7 @@ packages=(
   dpkg-dev appstream lintian
 )
 [ "${1:-}" = wayland-check ] && packages+=(sway grim xwayland python3 iproute2)
+[ "${1:-}" = look-check ] && packages+=(xdotool imagemagick python3)
 
 missing=()
 for p in "${packages[@]}"; do

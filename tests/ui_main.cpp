@@ -1,5 +1,5 @@
-// The widget tests run in one QApplication named as the program's, offscreen unless a platform
-// is given.
+// The widget tests run in one QApplication named as the program's, on an offscreen screen of
+// 1280 x 800 unless another platform is given.
 #include "application_identity.h"
 
 #include <QApplication>
@@ -10,7 +10,8 @@ int main(int argc, char* argv[])
 {
     // gtest_discover_tests lists the tests right after the build, without the tests'
     // environment: without this, creating the application would abort there.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (const QByteArray platform = qgetenv("QT_QPA_PLATFORM"); platform.isEmpty() || platform == "offscreen")
+        qputenv("QT_QPA_PLATFORM", OFFSCREEN_PLATFORM);
     ::testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);
     nameApplication();

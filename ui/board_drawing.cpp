@@ -3,6 +3,7 @@
 
 #include "game_state.h"
 #include "outline_box.h"
+#include "readable_text.h"
 #include "tform1.h"
 
 #include <QPainter>
@@ -10,7 +11,6 @@
 namespace {
 
 const QColor BoardGreen(0, 128, 0);
-const QColor BandYellow(255, 255, 0);
 const QColor DiscOutline(128, 128, 128);
 
 constexpr int BoardEnd = BoardMargin + 4 * CellSize;  // 414: right and bottom edge, excluded
@@ -77,7 +77,7 @@ void TForm1::FormPaint(QPainter& painter) const
     painter.fillRect(QRect(BoardMargin, BoardMargin, BoardEnd - BoardMargin, BoardEnd - BoardMargin), BoardGreen);
 
     // 3. The band above it, refilled so that no trace of a former upper disc of row 1 stays.
-    painter.fillRect(QRect(BoardMargin, BoardMargin - BandHeight, BoardEnd - BoardMargin, BandHeight), BandYellow);
+    painter.fillRect(QRect(BoardMargin, BoardMargin - BandHeight, BoardEnd - BoardMargin, BandHeight), WindowYellow);
 
     // 4. The grid: five lines each way, the end points excluded.
     for (int k = 0; k <= 4; ++k) {
@@ -96,12 +96,12 @@ void TForm1::FormPaint(QPainter& painter) const
         }
     }
 
-    // 6. The labels on yellow, in the window's face and text colour.
-    painter.setBrush(BandYellow);
+    // 6. The labels on yellow, in the window's face and in its text colour where that reads there.
+    painter.setBrush(WindowYellow);
     QFont labelFont = font();
     labelFont.setPixelSize(LabelPixelSize);
     painter.setFont(labelFont);
-    painter.setPen(palette().color(QPalette::WindowText));
+    painter.setPen(textOnYellow(palette().color(QPalette::WindowText)));
 
     // 7. "a" to "d" above the columns.
     for (int column = 1; column <= 4; ++column)

@@ -5,17 +5,22 @@
 #include "clickable_picture.h"
 #include "embedded_pictures.h"
 #include "radio_group.h"
+#include "readable_text.h"
 #include "shape.h"
 #include "window_font.h"
+#include "window_placement.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+#include <initializer_list>
 
 namespace {
-
-const QColor WindowYellow(255, 255, 0);
 
 template <class Control>
 Control* place(Control* control, const char* name, int left, int top, int width, int height)
@@ -49,7 +54,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     setWindowTitle(ApplicationTitle);
     setWindowIcon(programIcon());
     setFixedSize(WindowWidth, WindowHeight);
-    move(WindowLeft, WindowTop);
+    placeOnScreen();
     setFont(windowFont());
     setBackground(this, WindowYellow);
 
@@ -106,5 +111,33 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     // and round again; the button, first in it, has the focus when the window opens.
     Button1->setFocus();
 
+    followDesktopColours();
     FormCreate();
+}
+
+void TForm1::placeOnScreen()
+{
+    const QPoint described(WindowLeft, WindowTop);
+    const QScreen* screen = QGuiApplication::screenAt(described);
+    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+    // The window manager's frame is not known before the window is shown; those that draw one
+    // keep a new window inside the screen themselves.
+    move(windowPosition(screen->availableGeometry(), frameGeometry().size(), described));
+}
+
+void TForm1::followDesktopColours()
+{
+    for (QWidget* onYellow : std::initializer_list<QWidget*>{Label1, Label17, RadioGroup1, RadioGroup2}) {
+        keepTextReadableOnYellow(onYellow);
+        for (QRadioButton* item : onYellow->findChildren<QRadioButton*>()) keepTextReadableOnYellow(item);
+    }
+}
+
+bool TForm1::event(QEvent* event)
+{
+    // A new colour scheme reaches the controls as a new palette; the board's letters follow it at
+    // the next paint by themselves.
+    if (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::ThemeChange)
+        followDesktopColours();
+    return QWidget::event(event);
 }

@@ -95,6 +95,8 @@ public:
     [[nodiscard]] bool showMessage(std::string_view text) override;
 
 protected:
+    // A change of the desktop's colours: the texts on the yellow follow it.
+    bool event(QEvent* event) override;
     // Before it, the client area has been filled with yellow; after it, the pictures, shapes
     // and labels are drawn over the board, and the other controls over everything.
     void paintEvent(QPaintEvent* event) override;
@@ -102,6 +104,10 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // The described position, or the nearest that keeps the window inside the screen.
+    void placeOnScreen();
+    // The texts on the yellow in the desktop's text colour where it reads there, else in black.
+    void followDesktopColours();
     void FormCreate();
     void FormPaint(QPainter& painter) const;
 
