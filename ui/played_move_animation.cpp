@@ -1,4 +1,5 @@
 // The move that stays on the board, shown step by step, and the record text under the board.
+#include "accessibility.h"
 #include "board_drawing.h"
 #include "game_state.h"
 #include "played_move.h"
@@ -60,6 +61,7 @@ bool TForm1::Jissai_Sokoutu(Colour colour, std::int32_t cell)
     if (!playMove(colour, cell, AnimatedShow{*this})) return false;
     Kifu();
     repaint();
+    reportChangedCells(*boardControl);
     return true;
 }
 
