@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs, once, every Debian package the build, the tests and the game need; with the argument
-# wayland-check, also those of scripts/wayland_check.sh. Does nothing when all are there already.
+# wayland-check, also those of scripts/wayland_check.sh; with screen-reader-check, those of
+# scripts/screen_reader_check.sh. Does nothing when all are there already.
 set -euo pipefail
 
 packages=(
@@ -13,6 +14,7 @@ packages=(
   dpkg-dev appstream lintian
 )
 [ "${1:-}" = wayland-check ] && packages+=(sway grim xwayland python3 iproute2)
+[ "${1:-}" = screen-reader-check ] && packages+=(xdotool at-spi2-core python3-pyatspi dbus)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -11,6 +11,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <set>
+
 namespace {
 
 const QColor FrameYellow(255, 255, 0);
@@ -155,15 +157,22 @@ TEST_F(GameTest, ScreenReadersFindTheBoardAsATableOfNamedCellsWithTheCursorCellF
 
     // The names after the person's move, as the computer's turn starts, and the status line's
     // texts as the notification carries them.
-    QAccessibleInterface* announcement = accessibleChild(window, QAccessible::Notification);
-    ASSERT_NE(announcement, nullptr);
-    EXPECT_EQ(announcement->text(QAccessible::Name), PersonToMoveText);
+    std::vector<QAccessibleInterface*> notifications;
+    for (int i = 0; i < window->childCount(); ++i)
+        if (window->child(i)->role() == QAccessible::Notification) notifications.push_back(window->child(i));
+    ASSERT_EQ(notifications.size(), 2u);
+    const auto announced = [&] {
+        std::set<QString> texts;
+        for (QAccessibleInterface* notification : notifications) texts.insert(notification->text(QAccessible::Name));
+        return texts;
+    };
+    EXPECT_TRUE(announced().contains(PersonToMoveText));
     std::vector<QString> namesAfterMove;
-    QString announcedDuringTurn;
+    std::set<QString> announcedDuringTurn;
     game().onPause = [&](std::int32_t count) {
         if (count != 200) return;
         namesAfterMove = cellNames(table);
-        announcedDuringTurn = announcement->text(QAccessible::Name);
+        announcedDuringTurn = announced();
     };
     pressKey(Qt::Key_Return);
     EXPECT_THAT(namesAfterMove, ::testing::ElementsAre(                                                     //
@@ -171,8 +180,9 @@ TEST_F(GameTest, ScreenReadersFindTheBoardAsATableOfNamedCellsWithTheCursorCellF
                                     "a2 黒", "b2 黒", "c2 黒", "d2 空き",                                   //
                                     "a3 空き", "b3 黒", "c3 黒（下に白）", "d3 空き",                       //
                                     "a4 空き", "b4 空き", "c4 空き", "d4 空き"));
-    EXPECT_EQ(announcedDuringTurn, QStringLiteral("コンピュータのばんです"));
-    EXPECT_EQ(announcement->text(QAccessible::Name), PersonToMoveText);
+    EXPECT_TRUE(announcedDuringTurn.contains(QStringLiteral("コンピュータのばんです")));
+    // A reader asks for the texts only now that the handler is over: both are still there.
+    EXPECT_EQ(announced(), (std::set<QString>{QStringLiteral("コンピュータのばんです"), PersonToMoveText}));
     EXPECT_EQ(record().size(), 4) << "the computer answered";
     EXPECT_TRUE(a2->state().focused) << "the board keeps the focus after the computer's answer";
 }

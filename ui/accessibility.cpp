@@ -65,10 +65,8 @@ class BoardAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
 public:
     explicit BoardAccessible(BoardControl* control) : QAccessibleWidget(control, QAccessible::Table)
     {
-        for (int i = 0; i < PlayingCellCount; ++i) {
+        for (int i = 0; i < PlayingCellCount; ++i)
             cells[i] = QAccessible::registerAccessibleInterface(new CellAccessible(this, cellOfChild(i)));
-            reportedNames[i] = accessibleCellName(cellOfChild(i));
-        }
     }
     ~BoardAccessible() override
     {
@@ -128,21 +126,8 @@ public:
     bool unselectColumn(int /*column*/) override { return false; }
     void modelChange(QAccessibleTableModelChangeEvent* /*event*/) override {}
 
-    // Each cell whose name differs from the one last told says its new one.
-    void reportChangedNames()
-    {
-        for (int i = 0; i < PlayingCellCount; ++i) {
-            const QString name = accessibleCellName(cellOfChild(i));
-            if (name == reportedNames[i]) continue;
-            reportedNames[i] = name;
-            QAccessibleEvent changed(child(i), QAccessible::NameChanged);
-            QAccessible::updateAccessibility(&changed);
-        }
-    }
-
 private:
     std::array<QAccessible::Id, PlayingCellCount> cells{};
-    std::array<QString, PlayingCellCount> reportedNames;
 };
 
 bool CellAccessible::isValid() const { return board->isValid(); }
@@ -214,16 +199,18 @@ void reportCursorFocus(BoardControl& board)
     QAccessible::updateAccessibility(&focus);
 }
 
-void reportChangedCells(BoardControl& board)
+void reportNewNames(BoardControl& board, std::span<const std::int32_t> cells)
 {
     if (!QAccessible::isActive()) return;
-    if (auto* table = dynamic_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(&board)))
-        table->reportChangedNames();
+    for (std::int32_t cell : cells) {
+        QAccessibleEvent changed(&board, QAccessible::NameChanged);
+        changed.setChild(childIndexOf(cell));
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 StatusAnnouncement::StatusAnnouncement(QWidget* parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("StatusAnnouncement"));
     setGeometry(0, 0, 0, 0);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
@@ -233,4 +220,15 @@ void StatusAnnouncement::announce(const QString& text)
     setAccessibleName(text);
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+}
+
+StatusAnnouncements::StatusAnnouncements(QWidget* window)
+    : QObject(window), notifications{new StatusAnnouncement(window), new StatusAnnouncement(window)}
+{
+}
+
+void StatusAnnouncements::announce(const QString& text)
+{
+    notifications[next]->announce(text);
+    next = 1 - next;
 }

@@ -5,7 +5,9 @@
 
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
+#include <span>
 
 class BoardControl;
 
@@ -19,8 +21,8 @@ QString accessibleCellName(std::int32_t cell);
 // The cursor cell of the focused board becomes the object that has the screen reader's focus.
 void reportCursorFocus(BoardControl& board);
 
-// After a move or a reset: each cell whose name has changed since the last report says so.
-void reportChangedCells(BoardControl& board);
+// After a move or a reset: the cells say their new names.
+void reportNewNames(BoardControl& board, std::span<const std::int32_t> cells);
 
 // Nothing on the screen: a notification that a screen reader presents each time it is shown,
 // whatever has the focus. Qt 6.4 has no announcement of its own; AT-SPI readers speak a
@@ -32,4 +34,19 @@ public:
 
     // The notification shows again, with text as its name.
     void announce(const QString& text);
+};
+
+// The status texts of a window, announced by two notifications in turn. A reader asks for a
+// notification's text only once the window handles events again, after the handler that showed
+// it; by then the next text may have gone to the other notification, but not to this one: no
+// handler sets more than two status texts without a message box, whose own loop answers.
+// Deleted with the window.
+class StatusAnnouncements : public QObject {
+public:
+    explicit StatusAnnouncements(QWidget* window);
+    void announce(const QString& text);
+
+private:
+    std::array<StatusAnnouncement*, 2> notifications;
+    std::size_t next = 0;
 };

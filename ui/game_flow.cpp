@@ -98,7 +98,7 @@ void TForm1::setStatus(std::string_view text)
     Edit1->setText(fromUtf8(text));
     // On the screen at once: the computer's pause and search follow without an event loop.
     Edit1->repaint();
-    statusAnnouncement->announce(Edit1->text());
+    statusAnnouncements->announce(Edit1->text());
 }
 
 std::int32_t TForm1::strength() const { return RadioGroup2->itemIndex(); }

@@ -51,5 +51,5 @@ void TForm1::Image15Click()
 
     // 9.
     repaint();
-    reportChangedCells(*boardControl);
+    reportNewNames(*boardControl, PriorityOrder);
 }

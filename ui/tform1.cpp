@@ -48,6 +48,9 @@ void hideOverBoard(QWidget* control)
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent)
 {
+    // Before any control exists: Qt keeps the first interface it makes for an object, and the
+    // settings below already make them for screen readers.
+    installAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ApplicationTitle);
     setWindowIcon(programIcon());
@@ -118,8 +121,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
 
     // What a screen reader calls the controls that show no text of their own, and where it hears
     // each new status text.
-    installAccessibleInterfaces();
-    statusAnnouncement = new StatusAnnouncement(this);
+    statusAnnouncements = new StatusAnnouncements(this);
     Edit1->setAccessibleName(QStringLiteral("おしらせ"));
     Memo1->setAccessibleName(QStringLiteral("棋譜"));
     Image2->setAccessibleName(QStringLiteral("これでよければ[OK]をおしてね"));

@@ -23,7 +23,7 @@ class QPlainTextEdit;
 class QPushButton;
 class RadioGroup;
 class Shape;
-class StatusAnnouncement;
+class StatusAnnouncements;
 
 // Window properties, in pixels of the client area.
 inline constexpr int WindowWidth = 773;
@@ -112,5 +112,5 @@ private:
 
     bool cellsWiped = false;  // the repaint inside ALLMarukesi that shows the green circles
     BoardControl* boardControl;
-    StatusAnnouncement* statusAnnouncement;
+    StatusAnnouncements* statusAnnouncements;
 };
