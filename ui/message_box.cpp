@@ -54,9 +54,9 @@ bool showCentredMessage(const QString& text, QWidget* parent)
     box.activateWindow();
     loop.exec();
     if (!window->isVisible()) return false;
-    // The game goes on in the window, and the keys with it, where no window manager hands the
-    // focus back.
-    parent->window()->activateWindow();
+    // The game goes on in the window, and the keys with it, also where no window manager hands
+    // the focus back.
+    if (!parent->window()->isActiveWindow()) parent->window()->activateWindow();
     return true;
 }
 

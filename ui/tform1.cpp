@@ -62,8 +62,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     // Pictures, shapes and labels lie over the board drawing, each over the ones before it.
     Image2 = place(new QLabel(this), "Image2", 552, 204, 124, 76);
     Image2->setPixmap(QPixmap::fromImage(embeddedJpeg(PromptPictureResource)));
-    // The board as a control, over the board drawing and under no other control. Its keys play
-    // as a click on the middle of the cell.
+    // The board as a control, over the board drawing and beside every other control. Its keys
+    // play as a click on the middle of the cell.
     boardControl = new BoardControl(this);
     connect(boardControl, &BoardControl::cellChosen, this, [this](std::int32_t cell) {
         const QPoint middle = cellCorner(rowOf(cell), columnOf(cell)) + QPoint(CellSize / 2, CellSize / 2);
