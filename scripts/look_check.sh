@@ -31,12 +31,8 @@ shift 2
 env "$@" "$program" 2>/dev/null &
 game=$!
 trap 'kill $game' EXIT
-window=""
-until [ -n "$window" ]; do
-  sleep 0.5
-  window=$(xdotool search --name '^ノルダモ$' || true)
-done
-sleep 1
+source "$(dirname "$0")/game_window.sh"
+wait_for_window
 picture="$folder/$LOOK_NAME.png"
 import -window root -strip "$picture"
 eval "$(xdotool getwindowgeometry --shell "$window")"

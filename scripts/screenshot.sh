@@ -12,12 +12,8 @@ fi
 
 "$program" &
 trap 'kill $!' EXIT
-window=""
-until [ -n "$window" ]; do
-  sleep 0.5
-  window=$(xdotool search --name '^ノルダモ$' || true)
-done
-sleep 1
+source "$(dirname "$0")/game_window.sh"
+wait_for_window
 
 # Client coordinates: "つよい", then OK; then a handful of cells (column, row), of which those
 # that are illegal at the time are ignored by the game. Each move waits for the computer's answer.

@@ -2,7 +2,8 @@
 # Installs, once, every Debian package the build, the tests and the game need, with GTK's platform
 # theme, through which the game takes GNOME's colours; with the argument wayland-check, also those
 # of scripts/wayland_check.sh, with look-check those of scripts/look_check.sh and
-# scripts/screenshot.sh. Does nothing when all are there already.
+# scripts/screenshot.sh, with screen-reader-check those of scripts/screen_reader_check.sh. Does
+# nothing when all are there already.
 set -euo pipefail
 
 packages=(
@@ -16,6 +17,7 @@ packages=(
 )
 [ "${1:-}" = wayland-check ] && packages+=(sway grim xwayland python3 iproute2)
 [ "${1:-}" = look-check ] && packages+=(xdotool imagemagick python3)
+[ "${1:-}" = screen-reader-check ] && packages+=(xdotool at-spi2-core python3-pyatspi dbus)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -33,7 +33,9 @@ void MessageAnswerer::answer()
         leftOpen = box;
         return;
     }
-    if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+    if (byKeys)
+        QTest::keyClick(box->windowHandle(), Qt::Key_Return);
+    else if (QAbstractButton* ok = box->button(QMessageBox::Ok))
         ok->click();
     else
         box->done(0);
@@ -91,6 +93,16 @@ void GameTest::choose(int colourItem, int strengthItem)
         ASSERT_EQ(group->itemIndex(), item);
     }
 }
+
+void GameTest::pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers) { QTest::keyClick(form->windowHandle(), key, modifiers); }
+
+void GameTest::activateWindow()
+{
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+}
+
+BoardControl* GameTest::board() const { return control<BoardControl>("BoardControl"); }
 
 QString GameTest::record() const { return form->Memo1->toPlainText(); }
 

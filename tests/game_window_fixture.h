@@ -2,6 +2,7 @@
 // it is open, and clicks that the window system routes as it routes a person's.
 #pragma once
 
+#include "board_control.h"
 #include "window_fixture.h"
 
 #include <QMessageBox>
@@ -23,7 +24,7 @@ struct Answered {
     std::int32_t comLead; // top discs of the computer minus the person's
 };
 
-// Clicks OK in every message box the moment it is open and writes down what it showed. The box
+// Answers every message box the moment it is open and writes down what it showed. The box
 // runs its own event loop, which is where the check runs; nothing is asserted inside it.
 class MessageAnswerer : public QObject {
 public:
@@ -32,6 +33,8 @@ public:
     std::vector<QString> textsSince(std::size_t first) const;
     // Runs in each box before it is answered; the box is left open when it returns false.
     std::function<bool()> whileOpen;
+    // Answers with the Return key, as a person without a mouse does, rather than a click on OK.
+    bool byKeys = false;
 
 private:
     void answer();
@@ -70,6 +73,11 @@ protected:
     void clickRestart();
     // Clicks the items of the two radio groups: colour 0 first (black), 1 second; strength 0 weak.
     void choose(int colourItem, int strengthItem);
+    // A press and release of key, delivered to what has the focus, as a person's keys are.
+    void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = {});
+    // Activates the window, as the person's desktop does when it opens, so that keys reach it.
+    void activateWindow();
+    BoardControl* board() const;
 
     QString record() const;
     QString status() const;

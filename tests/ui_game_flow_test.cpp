@@ -6,6 +6,8 @@
 #include "search.h"
 #include "state_fixture.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -60,9 +62,51 @@ protected:
         EXPECT_EQ(answerer.answered.size(), messages) << "without a word";
     }
 
-    // Clicks random legal cells as the person until the game is over, checking the record, the
-    // status line and the messages after every click; then the window waiting for OK again.
-    void playToTheEnd(std::mt19937& rng, int colourItem, int strengthItem = 0)
+    // Chooses the colour and presses OK with the keys alone: from the board back to the button,
+    // back again to the colour group, an arrow to the item, and on to the button.
+    void startByKeys(int colourItem)
+    {
+        if (QApplication::focusWidget() == board()) pressKey(Qt::Key_Tab, Qt::ShiftModifier);
+        ASSERT_EQ(QApplication::focusWidget(), form->Button1);
+        pressKey(Qt::Key_Tab, Qt::ShiftModifier);
+        pressKey(Qt::Key_Tab, Qt::ShiftModifier);
+        ASSERT_TRUE(form->RadioGroup1->isAncestorOf(QApplication::focusWidget()));
+        pressKey(colourItem == 0 ? Qt::Key_Up : Qt::Key_Down);
+        ASSERT_EQ(form->RadioGroup1->itemIndex(), colourItem);
+        pressKey(Qt::Key_Tab);
+        pressKey(Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), form->Button1);
+        pressKey(Qt::Key_Return);
+        EXPECT_EQ(State.HumanColour, colourItem == 0 ? BLACK : WHITE);
+    }
+
+    // Plays cell with the arrows and Return, Enter or Space: the cursor first pushed against the
+    // top-left or the bottom-right corner, then along to the cell.
+    void playByKeys(std::int32_t cell)
+    {
+        ASSERT_EQ(QApplication::focusWidget(), board()) << "the board has the focus while the person is to move";
+        const bool fromTopLeft = cell % 2 == 0;
+        for (int i = 0; i < 4; ++i) {
+            pressKey(fromTopLeft ? Qt::Key_Left : Qt::Key_Right);
+            pressKey(fromTopLeft ? Qt::Key_Up : Qt::Key_Down);
+        }
+        ASSERT_EQ(board()->cursorCell(), fromTopLeft ? cellIndex("a1") : cellIndex("d4")) << "the arrows stop at the edges";
+        const std::int32_t corner = board()->cursorCell();
+        for (std::int32_t c = columnOf(corner); c != columnOf(cell); c += c < columnOf(cell) ? 1 : -1)
+            pressKey(c < columnOf(cell) ? Qt::Key_Right : Qt::Key_Left);
+        for (std::int32_t r = rowOf(corner); r != rowOf(cell); r += r < rowOf(cell) ? 1 : -1)
+            pressKey(r < rowOf(cell) ? Qt::Key_Down : Qt::Key_Up);
+        switch (cell % 3) {
+        case 0: pressKey(Qt::Key_Return); break;
+        case 1: pressKey(Qt::Key_Enter, Qt::KeypadModifier); break;
+        default: pressKey(Qt::Key_Space);
+        }
+    }
+
+    // Plays random legal cells as the person until the game is over, by clicks or by keys,
+    // checking the record, the status line and the messages after every move; then the window
+    // waiting for OK again.
+    void playToTheEnd(std::mt19937& rng, int colourItem, int strengthItem = 0, bool byKeys = false)
     {
         while (form->Button1->isHidden()) {
             const auto legal = legalCells(State.HumanColour);
@@ -70,7 +114,10 @@ protected:
             const std::int32_t cell = legal[rng() % legal.size()];
             const QString before = record();
             const std::size_t seen = answerer.answered.size();
-            clickCell(cell);
+            if (byKeys)
+                playByKeys(cell);
+            else
+                clickCell(cell);
 
             const auto messages = answerer.textsSince(seen);
             ASSERT_TRUE(record().startsWith(before + QString::fromStdString(cellName(cell)))) << record().toStdString();
@@ -115,6 +162,32 @@ TEST_F(GameFlow, WholeGamesAgainstTheWeakComputerFromBothSides)
             EXPECT_GE(finished.size(), 2 * 14) << "every playing cell holds a top disc at the end";
             EXPECT_EQ(answerer.textsSince(firstMessage), messagesOfGame(finished, human));
         }
+    }
+}
+
+TEST_F(GameFlow, WholeGamesByKeysAloneAgainstTheWeakComputerFromBothSides)
+{
+    activateWindow();
+    answerer.byKeys = true;
+    std::mt19937 rng(3);
+
+    // A game abandoned by the restart picture: Tab from the board, and Space.
+    startByKeys(0);
+    playByKeys(cellIndex("a2"));
+    ASSERT_EQ(record().left(2), QStringLiteral("a2"));
+    pressKey(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), control("Image15"));
+    pressKey(Qt::Key_Space);
+    expectWaitingForOk();
+    pressKey(Qt::Key_Tab, Qt::ShiftModifier);
+
+    for (int colourItem : {1, 0, 1, 0}) {
+        SCOPED_TRACE(testing::Message() << "colour item " << colourItem);
+        const std::size_t firstMessage = answerer.answered.size();
+        startByKeys(colourItem);
+        EXPECT_EQ(status(), PersonToMoveText);
+        playToTheEnd(rng, colourItem, 0, true);
+        EXPECT_EQ(answerer.textsSince(firstMessage), messagesOfGame(record(), State.HumanColour));
     }
 }
 
@@ -331,4 +404,35 @@ TEST_F(GameFlow, TheFocusedOkButtonIsPressedByReturnEnterAndSpaceAndByNoOtherKey
     EXPECT_TRUE(press(form->Button1, Qt::Key_Enter, Qt::KeypadModifier));
     for (Qt::Key key : {Qt::Key_Escape, Qt::Key_O, Qt::Key_Tab}) EXPECT_FALSE(press(form->Button1, key)) << key;
     EXPECT_FALSE(press(form->Edit1, Qt::Key_Return)) << "only the focused button is pressed";
+}
+
+TEST_F(GameFlow, KeysMadeDuringAMoveWaitAndAreHandledAfterItAgainstTheNewState)
+{
+    // As with the clicks: white answers a2 with a1, and then b1 is legal for black. Up, Right
+    // and Return are pressed while the marker of a2 shows.
+    ASSERT_EQ(parseBook("@02,a2,a1,&"), std::nullopt);
+    activateWindow();
+    choose(0, 0);
+    pressOk();
+    const auto post = [&](Qt::Key key) {
+        for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+            QCoreApplication::postEvent(form->windowHandle(), new QKeyEvent(type, key, Qt::NoModifier));
+    };
+    std::vector<std::int32_t> pliesDuringPauses;
+    game().onPause = [&](std::int32_t) {
+        if (pliesDuringPauses.empty())
+            for (Qt::Key key : {Qt::Key_Up, Qt::Key_Right, Qt::Key_Return}) post(key);
+        pliesDuringPauses.push_back(State.Ply);
+    };
+    pressKey(Qt::Key_Down);
+    // Return on a2 handled at once, as the event loop would, and nothing after it.
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(form->windowHandle(), &enter);
+    EXPECT_EQ(pliesDuringPauses, (std::vector<std::int32_t>{1, 1, 2, 2, 2})) << "nothing else ran inside the handler";
+    EXPECT_EQ(record(), QStringLiteral("a2a1"));
+
+    game().onPause = nullptr;
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(record().startsWith(QStringLiteral("a2a1b1"))) << record().toStdString();
+    EXPECT_EQ(record().size(), 8) << "and the computer answered it";
 }

@@ -1,6 +1,7 @@
 // The board drawn anew from the game state at every paint, and the wipe of its cells.
 #include "board_drawing.h"
 
+#include "board_control.h"
 #include "game_state.h"
 #include "outline_box.h"
 #include "readable_text.h"
@@ -67,6 +68,7 @@ void TForm1::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     FormPaint(painter);
+    if (boardControl->isCursorShown()) drawCursorFrame(painter, boardControl->cursorCell());
     if (cellsWiped) drawWipedCells(painter);
 }
 

@@ -1,4 +1,6 @@
 // A game from the OK button to its end: the start, the person's clicks, the computer's turn.
+#include "accessibility.h"
+#include "board_control.h"
 #include "legality.h"
 #include "message_box.h"
 #include "played_move.h"
@@ -28,8 +30,10 @@ QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), 
 
 void TForm1::Button1Click()
 {
-    // 1.-2. A fresh record, and the choices fixed for the length of the game.
+    // 1.-2. A fresh record, the keyboard's cursor back at a1 and put away, and the choices fixed
+    //       for the length of the game.
     Memo1->clear();
+    boardControl->resetCursor();
     RadioGroup1->setEnabled(false);
     RadioGroup2->setEnabled(false);
 
@@ -41,18 +45,24 @@ void TForm1::Button1Click()
     else
         Com_Utu();
 
-    // 6. The game runs from here on. The window takes the focus from the button first, so that
+    // 6. The game runs from here on. The board takes the focus from the button first, so that
     //    it does not pass on to the status line and select its text.
-    setFocus();
+    boardControl->setFocus();
     Image2->hide();
     Button1->hide();
 }
 
-void TForm1::Com_Utu() { ::Com_Utu(*this); }
+void TForm1::Com_Utu()
+{
+    ::Com_Utu(*this);
+    // The person is to move, unless the game is over: the keys play on the board.
+    if (Button1->isHidden()) boardControl->setFocus();
+}
 
 void TForm1::mousePressEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
+    if (boardControl->geometry().contains(at)) boardControl->hideCursor();
     FormMouseDown(event->button(), event->modifiers(), at.x(), at.y());
 }
 
@@ -88,6 +98,7 @@ void TForm1::setStatus(std::string_view text)
     Edit1->setText(fromUtf8(text));
     // On the screen at once: the computer's pause and search follow without an event loop.
     Edit1->repaint();
+    statusAnnouncements->announce(Edit1->text());
 }
 
 std::int32_t TForm1::strength() const { return RadioGroup2->itemIndex(); }

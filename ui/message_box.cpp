@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace {
 
 // Drops every mouse, key, wheel and touch event of the window it watches.
@@ -51,5 +53,15 @@ bool showCentredMessage(const QString& text, QWidget* parent)
     box.show();
     box.activateWindow();
     loop.exec();
-    return window->isVisible();
+    if (!window->isVisible()) return false;
+    // The game goes on in the window, and the keys with it, also where no window manager hands
+    // the focus back.
+    if (!parent->window()->isActiveWindow()) parent->window()->activateWindow();
+    return true;
+}
+
+bool messageBoxIsOpen(const QWidget* window)
+{
+    const auto boxes = window->findChildren<CentredMessageBox*>(Qt::FindDirectChildrenOnly);
+    return std::any_of(boxes.begin(), boxes.end(), [](const CentredMessageBox* box) { return box->isVisible(); });
 }

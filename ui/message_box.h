@@ -17,3 +17,6 @@ protected:
 // person has closed the box: true. Only the box takes input meanwhile; the window behind it is
 // still repainted. A close of that window closes the box with it, and the result is false.
 bool showCentredMessage(const QString& text, QWidget* parent);
+
+// Whether a box of showCentredMessage is open over window, which then takes no input.
+bool messageBoxIsOpen(const QWidget* window);

@@ -1,4 +1,5 @@
 // The move that stays on the board, shown step by step, and the record text under the board.
+#include "accessibility.h"
 #include "board_drawing.h"
 #include "game_state.h"
 #include "played_move.h"
@@ -60,6 +61,9 @@ bool TForm1::Jissai_Sokoutu(Colour colour, std::int32_t cell)
     if (!playMove(colour, cell, AnimatedShow{*this})) return false;
     Kifu();
     repaint();
+    // The placed cell and the turned ones: the journal entries of this move.
+    reportNewNames(*boardControl, std::span(State.JournalCell + State.JournalTop - State.ChangedCount[State.Ply],
+                                            static_cast<std::size_t>(State.ChangedCount[State.Ply])));
     return true;
 }
 

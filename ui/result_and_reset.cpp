@@ -1,4 +1,5 @@
 // The end of a game: the result announced, and the board and the window back to waiting for OK.
+#include "accessibility.h"
 #include "game_state.h"
 #include "invariants.h"
 #include "radio_group.h"
@@ -50,4 +51,5 @@ void TForm1::Image15Click()
 
     // 9.
     repaint();
+    reportNewNames(*boardControl, PriorityOrder);
 }

@@ -1,7 +1,10 @@
 // The window and its controls, as laid out.
 #include "tform1.h"
 
+#include "accessibility.h"
 #include "application_identity.h"
+#include "board_control.h"
+#include "board_drawing.h"
 #include "clickable_picture.h"
 #include "embedded_pictures.h"
 #include "radio_group.h"
@@ -50,6 +53,9 @@ void hideOverBoard(QWidget* control)
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent)
 {
+    // Before any control exists: Qt keeps the first interface it makes for an object, and the
+    // settings below already make them for screen readers.
+    installAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ApplicationTitle);
     setWindowIcon(programIcon());
@@ -61,6 +67,13 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     // Pictures, shapes and labels lie over the board drawing, each over the ones before it.
     Image2 = place(new QLabel(this), "Image2", 552, 204, 124, 76);
     Image2->setPixmap(QPixmap::fromImage(embeddedJpeg(PromptPictureResource)));
+    // The board as a control, over the board drawing and beside every other control. Its keys
+    // play as a click on the middle of the cell.
+    boardControl = new BoardControl(this);
+    connect(boardControl, &BoardControl::cellChosen, this, [this](std::int32_t cell) {
+        const QPoint middle = cellCorner(rowOf(cell), columnOf(cell)) + QPoint(CellSize / 2, CellSize / 2);
+        FormMouseDown(Qt::NoButton, {}, middle.x(), middle.y());
+    });
     auto* image15 = place(new ClickablePicture(this), "Image15", 622, 352, 100, 63);
     image15->setPixmap(QPixmap::fromImage(embeddedJpeg(RestartPictureResource)));
     connect(image15, &ClickablePicture::clicked, this, &TForm1::Image15Click);
@@ -107,9 +120,20 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     Button1->setAutoDefault(true);
     connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
 
-    // The order of creation makes the tab order Button1, Edit1, Memo1, RadioGroup1, RadioGroup2
-    // and round again; the button, first in it, has the focus when the window opens.
+    // The order of creation makes the tab order RadioGroup1, RadioGroup2, Button1, the board,
+    // Image15, Edit1, Memo1 and round again; the button has the focus when the window opens.
     Button1->setFocus();
+
+    // What a screen reader calls the controls that show no text of their own, and where it hears
+    // each new status text.
+    statusAnnouncements = new StatusAnnouncements(this);
+    Edit1->setAccessibleName(QStringLiteral("おしらせ"));
+    Memo1->setAccessibleName(QStringLiteral("棋譜"));
+    Image2->setAccessibleName(QStringLiteral("これでよければ[OK]をおしてね"));
+    image15->setAccessibleName(QStringLiteral("さいしょから やりなおす"));
+    Image5->setAccessibleName(QStringLiteral("うらがえる黒の石"));
+    Image6->setAccessibleName(QStringLiteral("うらがえる白の石"));
+    Shape1->setAccessibleName(QStringLiteral("うったばしょ"));
 
     followDesktopColours();
     FormCreate();

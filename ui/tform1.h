@@ -1,7 +1,8 @@
 // The one window of the program, Form1: the board drawn from the game state, the controls with
 // which the person chooses colour and strength and starts a game, the status line, the game
 // record, the restart picture, and the marker and flip pictures of the move animation.
-// It holds no game data of its own; everything is in State.
+// It holds no game data of its own; everything is in State. The board is also a control of its
+// own, which takes the keys that play and what a screen reader asks of the cells.
 #pragma once
 
 #include "board.h"
@@ -14,6 +15,7 @@
 #include <cstdint>
 #include <string_view>
 
+class BoardControl;
 class QLabel;
 class QLineEdit;
 class QPainter;
@@ -21,6 +23,7 @@ class QPlainTextEdit;
 class QPushButton;
 class RadioGroup;
 class Shape;
+class StatusAnnouncements;
 
 // Window properties, in pixels of the client area.
 inline constexpr int WindowWidth = 773;
@@ -86,7 +89,8 @@ public:
     void Image15Click();
 
     // The person's click at client coordinates x, y, with any button: a legal move is played and
-    // answered; anything else is ignored without a word.
+    // answered; anything else is ignored without a word. The keys on the board play through it
+    // too, as a click on the middle of the cursor cell.
     void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
 
     // The rest of what the computer's turn needs of the window.
@@ -100,7 +104,8 @@ protected:
     // Before it, the client area has been filled with yellow; after it, the pictures, shapes
     // and labels are drawn over the board, and the other controls over everything.
     void paintEvent(QPaintEvent* event) override;
-    // A press of any button: FormMouseDown at its client coordinates.
+    // A press of any button: FormMouseDown at its client coordinates. On the board it puts the
+    // keyboard's cursor away.
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
@@ -112,4 +117,6 @@ private:
     void FormPaint(QPainter& painter) const;
 
     bool cellsWiped = false;  // the repaint inside ALLMarukesi that shows the green circles
+    BoardControl* boardControl;
+    StatusAnnouncements* statusAnnouncements;
 };

@@ -1,0 +1,234 @@
+#include "accessibility.h"
+
+#include "board_control.h"
+#include "clickable_picture.h"
+#include "game_state.h"
+#include "message_box.h"
+
+#include <QAccessibleWidget>
+
+#include <array>
+
+namespace {
+
+constexpr int Rows = 4;
+constexpr int Columns = 4;
+
+// The children of the board run row by row from a1, in the order the cells are drawn.
+int childIndexOf(std::int32_t cell) { return Columns * (rowOf(cell) - 1) + columnOf(cell) - 1; }
+std::int32_t cellOfChild(int index) { return 5 * (index / Columns + 1) + index % Columns + 1; }
+
+QString discName(Colour disc) { return disc == BLACK ? QStringLiteral("黒") : QStringLiteral("白"); }
+
+class BoardAccessible;
+
+// One cell of the board: a name, a place on the screen, and the focus when it is the cursor's.
+class CellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+public:
+    CellAccessible(BoardAccessible* owner, std::int32_t playingCell) : board(owner), cell(playingCell) {}
+
+    bool isValid() const override;
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override;
+    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
+    QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? accessibleCellName(cell) : QString(); }
+    void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
+    QRect rect() const override;
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::State state() const override;
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
+    }
+
+    bool isSelected() const override { return false; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return columnOf(cell) - 1; }
+    int rowIndex() const override { return rowOf(cell) - 1; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface* table() const override { return parent(); }
+
+private:
+    BoardAccessible* board;
+    std::int32_t cell;
+};
+
+// The board: a table of 4 rows (1 to 4) and 4 columns (a to d), nothing selectable. Its cells are
+// made with it, handed to Qt's registry of interfaces and deleted with it.
+class BoardAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
+public:
+    explicit BoardAccessible(BoardControl* control) : QAccessibleWidget(control, QAccessible::Table)
+    {
+        for (int i = 0; i < PlayingCellCount; ++i)
+            cells[i] = QAccessible::registerAccessibleInterface(new CellAccessible(this, cellOfChild(i)));
+    }
+    ~BoardAccessible() override
+    {
+        for (QAccessible::Id id : cells) QAccessible::deleteAccessibleInterface(id);
+    }
+
+    BoardControl* control() const { return static_cast<BoardControl*>(widget()); }
+
+    QAccessibleInterface* child(int index) const override
+    {
+        return index >= 0 && index < PlayingCellCount ? QAccessible::accessibleInterface(cells[index]) : nullptr;
+    }
+    int childCount() const override { return PlayingCellCount; }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        for (int i = 0; i < PlayingCellCount; ++i)
+            if (QAccessible::accessibleInterface(cells[i]) == child) return i;
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        const QPoint at = control()->mapFromGlobal(QPoint(x, y));
+        if (!control()->rect().contains(at)) return nullptr;
+        return cellAt(at.y() / CellSize, at.x() / CellSize);
+    }
+    QAccessibleInterface* focusChild() const override
+    {
+        return control()->hasFocus() ? child(childIndexOf(control()->cursorCell())) : nullptr;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    QAccessibleInterface* cellAt(int row, int column) const override
+    {
+        return row >= 0 && row < Rows && column >= 0 && column < Columns ? child(Columns * row + column) : nullptr;
+    }
+    int selectedCellCount() const override { return 0; }
+    QList<QAccessibleInterface*> selectedCells() const override { return {}; }
+    QString columnDescription(int column) const override { return QString(QChar(u'a' + column)); }
+    QString rowDescription(int row) const override { return QString::number(row + 1); }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    int columnCount() const override { return Columns; }
+    int rowCount() const override { return Rows; }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int /*column*/) const override { return false; }
+    bool isRowSelected(int /*row*/) const override { return false; }
+    bool selectRow(int /*row*/) override { return false; }
+    bool selectColumn(int /*column*/) override { return false; }
+    bool unselectRow(int /*row*/) override { return false; }
+    bool unselectColumn(int /*column*/) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent* /*event*/) override {}
+
+private:
+    std::array<QAccessible::Id, PlayingCellCount> cells{};
+};
+
+bool CellAccessible::isValid() const { return board->isValid(); }
+
+QWindow* CellAccessible::window() const { return board->window(); }
+
+QAccessibleInterface* CellAccessible::parent() const { return board; }
+
+QRect CellAccessible::rect() const
+{
+    const BoardControl* control = board->control();
+    const QPoint corner((columnOf(cell) - 1) * CellSize, (rowOf(cell) - 1) * CellSize);
+    return QRect(control->mapToGlobal(corner), QSize(CellSize, CellSize));
+}
+
+QAccessible::State CellAccessible::state() const
+{
+    const BoardControl* control = board->control();
+    QAccessible::State state;
+    state.focusable = true;
+    state.focused = control->hasFocus() && control->cursorCell() == cell;
+    state.invisible = !control->isVisible();
+    return state;
+}
+
+// A picture that is clicked to do something, pressed by a screen reader as a button is. The press
+// is refused while a message box holds the window's input, as a click is.
+class PictureButtonAccessible : public QAccessibleWidget {
+public:
+    explicit PictureButtonAccessible(ClickablePicture* picture) : QAccessibleWidget(picture, QAccessible::Button) {}
+
+    QStringList actionNames() const override { return QAccessibleWidget::actionNames() << pressAction(); }
+    void doAction(const QString& action) override
+    {
+        if (action != pressAction()) return QAccessibleWidget::doAction(action);
+        auto* picture = static_cast<ClickablePicture*>(widget());
+        if (!messageBoxIsOpen(picture->window())) picture->click();
+    }
+};
+
+QAccessibleInterface* interfaceFor(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("BoardControl")) return new BoardAccessible(static_cast<BoardControl*>(object));
+    if (className == QLatin1String("ClickablePicture"))
+        return new PictureButtonAccessible(static_cast<ClickablePicture*>(object));
+    if (className == QLatin1String("StatusAnnouncement"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+    return nullptr;
+}
+
+}  // namespace
+
+void installAccessibleInterfaces() { QAccessible::installFactory(interfaceFor); }
+
+QString accessibleCellName(std::int32_t cell)
+{
+    const Cell& held = State.Board[cell];
+    QString name = QString::fromStdString(cellName(cell)) + u' ';
+    if (held.Lower == EMPTY) return name + QStringLiteral("空き");
+    if (held.Upper == EMPTY) return name + discName(held.Lower);
+    return name + discName(held.Upper) + QStringLiteral("（下に") + discName(held.Lower) + QStringLiteral("）");
+}
+
+void reportCursorFocus(BoardControl& board)
+{
+    if (!QAccessible::isActive() || !board.hasFocus()) return;
+    QAccessibleEvent focus(&board, QAccessible::Focus);
+    focus.setChild(childIndexOf(board.cursorCell()));
+    QAccessible::updateAccessibility(&focus);
+}
+
+void reportNewNames(BoardControl& board, std::span<const std::int32_t> cells)
+{
+    if (!QAccessible::isActive()) return;
+    for (std::int32_t cell : cells) {
+        QAccessibleEvent changed(&board, QAccessible::NameChanged);
+        changed.setChild(childIndexOf(cell));
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
+StatusAnnouncement::StatusAnnouncement(QWidget* parent) : QWidget(parent)
+{
+    setGeometry(0, 0, 0, 0);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void StatusAnnouncement::announce(const QString& text)
+{
+    setAccessibleName(text);
+    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+StatusAnnouncements::StatusAnnouncements(QWidget* window)
+    : QObject(window), notifications{new StatusAnnouncement(window), new StatusAnnouncement(window)}
+{
+}
+
+void StatusAnnouncements::announce(const QString& text)
+{
+    notifications[next]->announce(text);
+    next = 1 - next;
+}
