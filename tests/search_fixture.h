@@ -44,3 +44,8 @@ inline constexpr std::size_t RecordedChoiceCount = 3590;
 // Searches every stride-th recorded choice from first on again and expects the same cell, value
 // and node count, and the state as it was found.
 void expectRecordedChoices(std::size_t first, std::size_t stride);
+
+// Solves every stride-th recorded choice from first on exactly and expects the recorded value as
+// the best, and the recorded cell as the first best move in candidate order, with the state as it
+// was found. One solver serves them all, so its table carries what it learnt from one to the next.
+void expectRecordedChoicesSolved(std::size_t first, std::size_t stride);
