@@ -5,34 +5,62 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <condition_variable>
 #include <cstdio>
+#include <mutex>
+#include <string>
 #include <string_view>
+#include <thread>
 
 namespace {
 
 constexpr std::string_view Usage = "usage: nordamo-analyse [RECORD] | nordamo-analyse --review RECORD\n";
 
-// What is being solved, on the terminal, once the work has taken a second; nothing when standard
-// error is not a terminal. The line is wiped when the work is done.
+// What is being solved, on the terminal once the work has taken a second, and brought up to date
+// a few times a second; nothing when standard error is not a terminal. The line is wiped when
+// the work is done. The solving goes on in the main thread; this one only shows how far it is.
 class ProgressLine {
 public:
-    ProgressLine() : shown(isatty(STDERR_FILENO) != 0) {}
+    ProgressLine()
+    {
+        if (isatty(STDERR_FILENO) != 0) shower = std::thread([this] { show(); });
+    }
     ~ProgressLine()
     {
-        if (written) std::fputs("\r\033[K", stderr);
+        if (!shower.joinable()) return;
+        {
+            const std::lock_guard lock(mutex);
+            done = true;
+        }
+        wake.notify_one();
+        shower.join();
+        if (!shown.empty()) std::fputs("\r\033[K", stderr);
     }
     void operator()(const std::string& solving)
     {
-        if (!shown || std::chrono::steady_clock::now() - start < std::chrono::seconds{1}) return;
-        std::fprintf(stderr, "\r\033[Ksolving %s", solving.c_str());
-        std::fflush(stderr);
-        written = true;
+        const std::lock_guard lock(mutex);
+        current = solving;
     }
 
 private:
-    bool shown;
-    bool written = false;
-    std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
+    void show()
+    {
+        std::unique_lock lock(mutex);
+        // True when the time has passed with the work still going on.
+        const auto going = [&](auto length) { return !wake.wait_for(lock, length, [this] { return done; }); };
+        for (bool more = going(std::chrono::seconds{1}); more; more = going(std::chrono::milliseconds{200})) {
+            if (current == shown) continue;
+            shown = current;
+            std::fprintf(stderr, "\r\033[Ksolving %s", shown.c_str());
+            std::fflush(stderr);
+        }
+    }
+
+    std::mutex mutex;
+    std::condition_variable wake;
+    bool done = false;
+    std::string current, shown;
+    std::thread shower;
 };
 
 }  // namespace
