@@ -39,6 +39,30 @@ std::string randomRecord(std::mt19937& rng, std::int32_t target)
     return record;
 }
 
+// Runs analyse on each record with a fresh solver, and writes its worst and mean time, and the
+// heaviest record, to the counters and the label.
+template <class Analysis>
+void timeEach(benchmark::State& state, const std::vector<std::string>& records, Analysis analyse)
+{
+    using Clock = std::chrono::steady_clock;
+    double worst = 0, total = 0;
+    std::string heaviest;
+    for (auto _ : state) {
+        worst = total = 0;
+        for (const std::string& record : records) {
+            const auto start = Clock::now();
+            ExactSolver solver;
+            benchmark::DoNotOptimize(analyse(solver, record, Progress{}));
+            const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+            if (seconds > worst) worst = seconds, heaviest = record;
+            total += seconds;
+        }
+    }
+    state.counters["worst s"] = worst;
+    state.counters["mean s"] = total / static_cast<double>(records.size());
+    state.SetLabel("heaviest " + heaviest);
+}
+
 double peakMegabytes()
 {
     rusage usage{};
@@ -69,7 +93,6 @@ void startPosition(benchmark::State& state, LineReading reading)
 // Every move's value at 40 random positions of that move, each on its own.
 void randomPositions(benchmark::State& state)
 {
-    using Clock = std::chrono::steady_clock;
     startUpSetUp();
     std::mt19937 rng(static_cast<std::uint32_t>(state.range(0)));
     std::vector<std::string> records;
@@ -77,46 +100,17 @@ void randomPositions(benchmark::State& state)
         std::string record = randomRecord(rng, static_cast<std::int32_t>(state.range(0)));
         if (State.Ply == state.range(0) && sideToMove() != EMPTY) records.push_back(record);
     }
-    double worst = 0, total = 0;
-    std::string heaviest;
-    for (auto _ : state) {
-        worst = total = 0;
-        for (const std::string& record : records) {
-            const auto start = Clock::now();
-            ExactSolver solver;
-            benchmark::DoNotOptimize(analysePosition(solver, record));
-            const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-            if (seconds > worst) worst = seconds, heaviest = record;
-            total += seconds;
-        }
-    }
-    state.counters["worst s"] = worst;
-    state.counters["mean s"] = total / static_cast<double>(records.size());
-    state.SetLabel("heaviest " + heaviest);
+    timeEach(state, records, analysePosition);
 }
 
 // The review of whole games, each with a fresh solver: a game of the tests, and 10 random ones.
 void wholeGames(benchmark::State& state)
 {
-    using Clock = std::chrono::steady_clock;
     startUpSetUp();
     std::mt19937 rng(28);
     std::vector<std::string> records = {"a2a3a4a3c2c1a4b4c4b4c3d2d3d4d1b1d1b2c1a1a1c4b3d4d3a2b1d2"};
     while (records.size() < 11) records.push_back(randomRecord(rng, MaxMoves + 1));
-    double worst = 0, total = 0;
-    for (auto _ : state) {
-        worst = total = 0;
-        for (const std::string& record : records) {
-            const auto start = Clock::now();
-            ExactSolver solver;
-            benchmark::DoNotOptimize(reviewGame(solver, record));
-            const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-            worst = std::max(worst, seconds);
-            total += seconds;
-        }
-    }
-    state.counters["worst s"] = worst;
-    state.counters["mean s"] = total / static_cast<double>(records.size());
+    timeEach(state, records, reviewGame);
     state.counters["peak MB"] = peakMegabytes();
 }
 

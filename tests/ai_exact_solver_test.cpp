@@ -8,14 +8,7 @@
 
 TEST_F(FreshState, ASampleOfTheRecordedChoicesIsSolvedAlikeOnEveryWayOfReadingLines)
 {
-    const LineReading fastest = lineReading();
-    for (LineReading reading : {LineReading::Portable, LineReading::Pext}) {
-        if (!canUse(reading)) continue;
-        SCOPED_TRACE(reading == LineReading::Pext ? "pext" : "portable");
-        useLineReading(reading);
-        expectRecordedChoicesSolved(0, RECORDED_SAMPLE_STRIDE);
-    }
-    useLineReading(fastest);
+    onEveryLineReading([] { expectRecordedChoicesSolved(0, RECORDED_SAMPLE_STRIDE); });
 }
 
 // Random games to late positions, where every move of the side to move, and of the other side,

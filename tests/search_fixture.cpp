@@ -78,3 +78,15 @@ void expectRecordedChoicesSolved(std::size_t first, std::size_t stride)
         EXPECT_TRUE(before == snapshot(State.Ply - 1));
     }
 }
+
+void onEveryLineReading(const std::function<void()>& check)
+{
+    const LineReading before = lineReading();
+    for (LineReading reading : {LineReading::Portable, LineReading::Pext}) {
+        if (!canUse(reading)) continue;
+        SCOPED_TRACE(reading == LineReading::Pext ? "pext" : "portable");
+        useLineReading(reading);
+        check();
+    }
+    useLineReading(before);
+}
