@@ -28,6 +28,7 @@ test-slow: build
 
 bench: build
 	./build/bench/nordamo_bench
+	./build/bench/nordamo_solver_bench
 
 package: build
 	cmake --build --preset default --target package

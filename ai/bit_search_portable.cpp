@@ -1,5 +1,6 @@
-// The search reading lines by shifts and multiplications, for any processor.
+// The search and the exact solver reading lines by shifts and multiplications, for any processor.
 #include "bit_search.h"
+#include "bit_solver.h"
 
 namespace {
 
@@ -10,3 +11,4 @@ struct PortableReader {
 }  // namespace
 
 const SearchPath PortableSearch = BitSearch<PortableReader>::Path;
+const SolverPath PortableSolver = BitSolver<PortableReader>::Path;

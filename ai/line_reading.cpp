@@ -1,4 +1,5 @@
 #include "search_paths.h"
+#include "solver_paths.h"
 
 #if NORDAMO_PEXT
 #include <cpuid.h>
@@ -66,4 +67,12 @@ const SearchPath& searchPathOf(LineReading reading)
     if (reading == LineReading::Pext) return PextSearch;
 #endif
     return PortableSearch;
+}
+
+const SolverPath& solverPathOf(LineReading reading)
+{
+#if NORDAMO_PEXT
+    if (reading == LineReading::Pext) return PextSolver;
+#endif
+    return PortableSolver;
 }

@@ -12,10 +12,15 @@ void startGame(Colour humanColour)
     Mazu_Yusen();
 }
 
-Colour sideToMove()
+Colour colourDue()
 {
     // Without passes black makes the odd moves; a pass swaps that, so look at who moved last.
-    const Colour due = State.Ply == 1 ? BLACK : opponentOf(topDisc(State.Board[State.MoveRecord[State.Ply - 1]]));
+    return State.Ply == 1 ? BLACK : opponentOf(topDisc(State.Board[State.MoveRecord[State.Ply - 1]]));
+}
+
+Colour sideToMove()
+{
+    const Colour due = colourDue();
     if (Uteruka(due)) return due;
     if (Uteruka(opponentOf(due))) return opponentOf(due);
     return EMPTY;

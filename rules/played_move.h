@@ -29,6 +29,10 @@ void startGame(Colour humanColour);
 // false, and stops before it, at the first move that is not legal for the side to move.
 bool replayRecord(std::span<const std::int32_t> moves, Colour humanColour);
 
+// The colour whose turn move Ply is, as the moves so far have come: black at move 1, else the
+// other colour than that of the last move, whether it can move or not.
+Colour colourDue();
+
 // The colour to make move Ply after the moves played so far: the side whose turn it is, or the
 // other one when that side has no move. EMPTY when neither side can move.
 Colour sideToMove();

@@ -260,14 +260,7 @@ TEST_F(SearchAgainstMinimax, TheChoiceIsTheFirstBestCell)
 TEST_F(FreshState, ASampleOfTheRecordedChoicesIsSearchedAlikeOnEveryWayOfReadingLines)
 {
     // RECORDED_SAMPLE_STRIDE is larger under the sanitizers, where the search is many times slower.
-    const LineReading fastest = lineReading();
-    for (LineReading reading : {LineReading::Portable, LineReading::Pext}) {
-        if (!canUse(reading)) continue;
-        SCOPED_TRACE(reading == LineReading::Pext ? "pext" : "portable");
-        useLineReading(reading);
-        expectRecordedChoices(0, RECORDED_SAMPLE_STRIDE);
-    }
-    useLineReading(fastest);
+    onEveryLineReading([] { expectRecordedChoices(0, RECORDED_SAMPLE_STRIDE); });
 }
 
 // Mid-game positions; the node counts are those of the search as first written.

@@ -1,5 +1,6 @@
 #include "search_fixture.h"
 
+#include "exact_solver.h"
 #include "recorded_choices.h"
 #include "search.h"
 
@@ -32,9 +33,19 @@ void PrintTo(const SolvedPosition& p, std::ostream* os)
     *os << p.record << " with the computer " << (p.computer == BLACK ? "black" : "white");
 }
 
-void expectRecordedChoices(std::size_t first, std::size_t stride)
+namespace {
+
+const std::vector<BookLine>& recordedChoices()
 {
     static const std::vector<BookLine> recorded = readChoices(STRONG_CHOICES_FILE);
+    return recorded;
+}
+
+}  // namespace
+
+void expectRecordedChoices(std::size_t first, std::size_t stride)
+{
+    const std::vector<BookLine>& recorded = recordedChoices();
     ASSERT_EQ(recorded.size(), RecordedChoiceCount);
     for (std::size_t i = first; i < recorded.size(); i += stride) {
         const BookLine& r = recorded[i];
@@ -48,4 +59,34 @@ void expectRecordedChoices(std::size_t first, std::size_t stride)
         EXPECT_EQ(choice.nodes, r.nodes);
         EXPECT_TRUE(before == snapshot(State.Ply - 1));
     }
+}
+
+void expectRecordedChoicesSolved(std::size_t first, std::size_t stride)
+{
+    const std::vector<BookLine>& recorded = recordedChoices();
+    ASSERT_EQ(recorded.size(), RecordedChoiceCount);
+    ExactSolver solver;
+    for (std::size_t i = first; i < recorded.size(); i += stride) {
+        const BookLine& r = recorded[i];
+        SCOPED_TRACE(choiceLine(r));
+        ASSERT_TRUE(replayRecord(r.moves, opponentOf(r.com)));
+        const Snapshot before = snapshot(State.Ply - 1);
+        const std::vector<MoveValue> values = solver.moveValues(r.com);
+        ASSERT_FALSE(values.empty());
+        EXPECT_EQ(cellName(values.front().cell), cellName(r.answer));
+        EXPECT_EQ(values.front().value, r.value);
+        EXPECT_TRUE(before == snapshot(State.Ply - 1));
+    }
+}
+
+void onEveryLineReading(const std::function<void()>& check)
+{
+    const LineReading before = lineReading();
+    for (LineReading reading : {LineReading::Portable, LineReading::Pext}) {
+        if (!canUse(reading)) continue;
+        SCOPED_TRACE(reading == LineReading::Pext ? "pext" : "portable");
+        useLineReading(reading);
+        check();
+    }
+    useLineReading(before);
 }

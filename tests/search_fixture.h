@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <ostream>
 #include <string_view>
 
@@ -44,3 +45,12 @@ inline constexpr std::size_t RecordedChoiceCount = 3590;
 // Searches every stride-th recorded choice from first on again and expects the same cell, value
 // and node count, and the state as it was found.
 void expectRecordedChoices(std::size_t first, std::size_t stride);
+
+// Runs check once on each way of reading lines that this processor can run, with a trace naming
+// it, and goes back to the one it ran before.
+void onEveryLineReading(const std::function<void()>& check);
+
+// Solves every stride-th recorded choice from first on exactly and expects the recorded value as
+// the best, and the recorded cell as the first best move in candidate order, with the state as it
+// was found. One solver serves them all, so its table carries what it learnt from one to the next.
+void expectRecordedChoicesSolved(std::size_t first, std::size_t stride);

@@ -1,0 +1,95 @@
+#include "exact_solver.h"
+
+#include "search_paths.h"
+#include "solver_paths.h"
+
+#include <algorithm>
+
+namespace {
+
+// Turners[i]: the cells from which a disc could ever turn the one at PriorityOrder[i].
+constexpr std::array<CellSet, PlayingCellCount> Turners = [] {
+    std::array<CellSet, PlayingCellCount> turners{};
+    for (std::size_t i = 0; i < PlayingCellCount; ++i)
+        for (std::size_t j = 0; j < PlayingCellCount; ++j)
+            for (const TurnRow& row : Turns[0][j])
+                for (std::uint64_t turned : row)
+                    if ((turned & CellDiscs[i]) != 0) turners[i] |= CellSet{1} << j;
+    return turners;
+}();
+
+// The free places of a position: two on an empty cell, one on a cell of one disc.
+std::int32_t freePlaces(BitBoard board)
+{
+    std::int32_t places = 0;
+    for (CellSet rest = board.open; rest != 0; rest &= rest - 1)
+        places += (board.discs & CellDiscs[std::countr_zero(rest)]) != 0 ? 1 : 2;
+    return places;
+}
+
+// The exact final lead of mover, by searches with a null window: the first at guess, the next
+// three a step beyond the bound the last one found, then halving what is left open.
+std::int32_t exactValue(const SolverPath& path, SolverTable& table, std::uint64_t& nodes, Side mover, BitBoard board,
+                        std::int32_t places, std::int32_t guess)
+{
+    if (places == 0) return mover == Side::Com ? topDiscLead(board.discs) : -topDiscLead(board.discs);
+    constexpr std::int32_t Stepping = 4;
+    std::int32_t lower = -PlayingCellCount, upper = PlayingCellCount;
+    bool rose = false;
+    for (std::int32_t probe = 0; lower < upper; ++probe) {
+        const std::int32_t beta = probe == 0          ? std::clamp(guess, lower + 1, upper)
+                                  : probe < Stepping ? (rose ? std::min(upper, lower + 2) : std::max(lower + 1, upper - 1))
+                                                     : (lower + upper + 1) / 2;
+        const std::int32_t v = path.solve(table, nodes, mover, board, places, beta - 1, beta);
+        rose = v >= beta;
+        (rose ? lower : upper) = v;
+    }
+    return lower;
+}
+
+}  // namespace
+
+// Made when the program starts: too much work for the compiler's constant evaluation.
+const std::array<CellSet, std::size_t{1} << PlayingCellCount> StableCells = [] {
+    std::array<CellSet, std::size_t{1} << PlayingCellCount> stable{};
+    for (std::size_t open = 0; open < stable.size(); ++open)
+        for (std::size_t i = 0; i < PlayingCellCount; ++i)
+            if ((open >> i & 1) == 0 && (open & Turners[i]) == 0) stable[open] |= CellSet{1} << i;
+    return stable;
+}();
+
+ExactSolver::ExactSolver() : table(std::make_unique<SolverTable>()) {}
+
+ExactSolver::~ExactSolver() = default;
+
+std::size_t ExactSolver::tableBytes() { return SolverTable::bytes(); }
+
+std::vector<MoveValue> ExactSolver::moveValues(Colour mover, const SolvingMove& solving)
+{
+    const SearchPath& search = searchPathOf(lineReading());
+    const SolverPath& solver = solverPathOf(lineReading());
+    const Side side = mover == State.ComColour ? Side::Com : Side::Man;
+    const BitBoard root = readBitBoard();
+    const std::int32_t places = freePlaces(root);
+
+    struct Legal {
+        std::int32_t i;
+        std::uint64_t turned;
+    };
+    std::vector<Legal> legal;
+    for (CellSet rest = root.open; rest != 0; rest &= rest - 1)
+        if (const std::uint64_t turned = search.turnsAt(side, root.discs, std::countr_zero(rest)); turned != 0)
+            legal.push_back({std::countr_zero(rest), turned});
+
+    // Neighbouring moves have near values: each one's search starts at the value of the one before.
+    std::vector<MoveValue> values;
+    std::int32_t guess = 0;
+    for (const auto& [i, turned] : legal) {
+        if (solving) solving(PriorityOrder[i], values.size(), legal.size());
+        const BitBoard child = side == Side::Com ? afterMove<Side::Com>(root, i, turned) : afterMove<Side::Man>(root, i, turned);
+        guess = exactValue(solver, *table, nodeCount, otherSide(side), child, places - 1, guess);
+        values.push_back({PriorityOrder[i], -guess});
+    }
+    std::stable_sort(values.begin(), values.end(), [](const MoveValue& a, const MoveValue& b) { return a.value > b.value; });
+    return values;
+}

@@ -1,0 +1,45 @@
+// Exact values under perfect play, for the analysis of a game: a solver of its own beside the
+// strong computer's search, which it leaves as it is.
+#pragma once
+
+#include "board.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class SolverTable;
+
+struct MoveValue {
+    std::int32_t cell;
+    std::int32_t value;  // the final top-disc lead of the side that moves, both sides playing perfectly
+};
+
+// What the solver does before it solves each move: the move's cell, its place in the list, the
+// number of moves.
+using SolvingMove = std::function<void(std::int32_t cell, std::size_t index, std::size_t count)>;
+
+// Solves positions of the game state. What it learns of one position it keeps for the next, in a
+// table of fixed size taken when it is made.
+class ExactSolver {
+public:
+    ExactSolver();
+    ~ExactSolver();
+
+    // Every legal move of mover (HumanColour or ComColour) in the position of the game state, with
+    // its value; the best first, and moves of equal value in candidate order. Empty when mover has
+    // no move. The candidate list must be current; the state is left as it was found.
+    std::vector<MoveValue> moveValues(Colour mover, const SolvingMove& solving = {});
+
+    // Positions visited since the solver was made.
+    std::uint64_t nodes() const { return nodeCount; }
+
+    // The size of its table.
+    static std::size_t tableBytes();
+
+private:
+    std::unique_ptr<SolverTable> table;
+    std::uint64_t nodeCount = 0;
+};

@@ -1,0 +1,153 @@
+#include "analysis.h"
+
+#include "legality.h"
+#include "played_move.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <vector>
+
+namespace {
+
+std::string colourName(Colour colour) { return colour == BLACK ? "black" : "white"; }
+
+// A move of the record as it stands there, unprintable bytes as \xNN.
+std::string quoted(std::string_view move)
+{
+    std::string text = "\"";
+    for (const char c : move) {
+        if (c >= 0x20 && c < 0x7f && c != '"' && c != '\\') {
+            text += c;
+        } else {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02x", static_cast<unsigned char>(c));
+            text += escaped;
+        }
+    }
+    return text + "\"";
+}
+
+std::string withSign(std::int32_t value)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "%+d", value);
+    return text;
+}
+
+// Top discs of each colour on the board.
+std::map<Colour, std::int32_t> topDiscCounts()
+{
+    std::map<Colour, std::int32_t> counts{{BLACK, 0}, {WHITE, 0}};
+    for (const std::int32_t cell : PriorityOrder)
+        if (const Colour top = topDisc(State.Board[cell]); top == BLACK || top == WHITE) ++counts[top];
+    return counts;
+}
+
+std::string gameOver()
+{
+    const auto counts = topDiscCounts();
+    const std::int32_t lead = counts.at(BLACK) - counts.at(WHITE);
+    std::string text = "game over: black " + std::to_string(counts.at(BLACK)) + ", white " + std::to_string(counts.at(WHITE));
+    if (lead == 0) return text + ", a draw";
+    return text + ", " + colourName(lead > 0 ? BLACK : WHITE) + " wins by " + std::to_string(lead > 0 ? lead : -lead);
+}
+
+// Who is to make move Ply: "move 9: white to move", with the pass before it when the colour due
+// has none.
+std::string toMove(Colour mover)
+{
+    std::string text = "move " + std::to_string(State.Ply) + ": ";
+    if (mover != colourDue()) text += colourName(colourDue()) + " has no move and passes; ";
+    return text + colourName(mover) + " to move";
+}
+
+// Every move of the side to move, solved, with the progress told as "move N: cell (i of n)".
+std::vector<MoveValue> solve(ExactSolver& solver, Colour mover, const Progress& progress)
+{
+    const std::int32_t ply = State.Ply;
+    return solver.moveValues(mover, [&](std::int32_t cell, std::size_t index, std::size_t count) {
+        if (progress)
+            progress("move " + std::to_string(ply) + ": " + cellName(cell) + " (" + std::to_string(index + 1) + " of " +
+                     std::to_string(count) + ")");
+    });
+}
+
+std::vector<std::int32_t> bestMoves(const std::vector<MoveValue>& values)
+{
+    std::vector<std::int32_t> best;
+    for (const MoveValue& move : values)
+        if (move.value == values.front().value) best.push_back(move.cell);
+    return best;
+}
+
+}  // namespace
+
+void replayGameRecord(std::string_view record)
+{
+    // The first fault ends it, at the latest the move after the last one a game can have: no
+    // record costs more than a game, however long it is.
+    startGame(WHITE);
+    for (std::size_t at = 0; at < record.size(); at += 2) {
+        const std::string_view move = record.substr(at, 2);
+        const std::string where = "move " + std::to_string(State.Ply) + " " + quoted(move) + ": ";
+        if (move.size() < 2) throw BadRecord(where + "half a move");
+        const std::int32_t cell = cellIndex(move);
+        if (cell == 0) throw BadRecord(where + "not a cell");
+        const Colour mover = sideToMove();
+        if (mover == EMPTY) throw BadRecord(where + "the game is over");
+        if (!Sokouteruka(mover, cell)) throw BadRecord(where + "not a legal move for " + colourName(mover) + " here");
+        playMove(mover, cell);
+        ++State.Ply;
+        Mazu_Yusen();
+    }
+}
+
+std::string analysePosition(ExactSolver& solver, std::string_view record, const Progress& progress)
+{
+    replayGameRecord(record);
+    const Colour mover = sideToMove();
+    if (mover == EMPTY) return gameOver() + "\n";
+    std::string text = toMove(mover) + "\n";
+    for (const MoveValue& move : solve(solver, mover, progress))
+        text += cellName(move.cell) + " " + std::to_string(move.value) + "\n";
+    return text;
+}
+
+std::string reviewGame(ExactSolver& solver, std::string_view record, const Progress& progress)
+{
+    replayGameRecord(record);
+    const std::vector<std::int32_t> moves = parseRecord(record);
+    std::map<Colour, std::int32_t> givenAway{{BLACK, 0}, {WHITE, 0}};
+    std::string text;
+    startGame(WHITE);
+    for (Colour mover = sideToMove(); mover != EMPTY; mover = sideToMove()) {
+        if (mover != colourDue()) text += "      " + colourName(colourDue()) + " passes\n";
+        const std::vector<MoveValue> values = solve(solver, mover, progress);
+        const std::int32_t best = values.front().value;
+        if (State.Ply > static_cast<std::int32_t>(moves.size())) {
+            // The record ends before the game: what perfect play from here would bring.
+            const std::int32_t blackLead = mover == BLACK ? best : -best;
+            return text + "move " + std::to_string(State.Ply) + ", " + colourName(mover) +
+                   " to move: perfect play from here ends black " + withSign(blackLead) + "; black gave away " +
+                   std::to_string(givenAway[BLACK]) + ", white " + std::to_string(givenAway[WHITE]) + "\n";
+        }
+        const std::int32_t cell = moves[State.Ply - 1];
+        const std::int32_t value = std::find_if(values.begin(), values.end(), [cell](const MoveValue& m) {
+                                       return m.cell == cell;
+                                   })->value;
+        char line[64];
+        std::snprintf(line, sizeof line, "%3d %s %s %4d   best %4d:", State.Ply, colourName(mover).c_str(),
+                      cellName(cell).c_str(), value, best);
+        text += line;
+        for (const std::int32_t good : bestMoves(values)) text.append(" ").append(cellName(good));
+        if (value < best) text.append("   gave away ").append(std::to_string(best - value));
+        text += "\n";
+        givenAway[mover] += best - value;
+        playMove(mover, cell);
+        ++State.Ply;
+        Mazu_Yusen();
+    }
+    return text + gameOver() + "; black gave away " + std::to_string(givenAway[BLACK]) + ", white " +
+           std::to_string(givenAway[WHITE]) + "\n";
+}
