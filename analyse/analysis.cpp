@@ -97,9 +97,7 @@ void replayGameRecord(std::string_view record)
         const Colour mover = sideToMove();
         if (mover == EMPTY) throw BadRecord(where + "the game is over");
         if (!Sokouteruka(mover, cell)) throw BadRecord(where + "not a legal move for " + colourName(mover) + " here");
-        playMove(mover, cell);
-        ++State.Ply;
-        Mazu_Yusen();
+        playMoveAndGoOn(mover, cell);
     }
 }
 
@@ -144,9 +142,7 @@ std::string reviewGame(ExactSolver& solver, std::string_view record, const Progr
         if (value < best) text.append("   gave away ").append(std::to_string(best - value));
         text += "\n";
         givenAway[mover] += best - value;
-        playMove(mover, cell);
-        ++State.Ply;
-        Mazu_Yusen();
+        playMoveAndGoOn(mover, cell);
     }
     return text + gameOver() + "; black gave away " + std::to_string(givenAway[BLACK]) + ", white " +
            std::to_string(givenAway[WHITE]) + "\n";

@@ -32,9 +32,7 @@ std::string randomRecord(std::mt19937& rng, std::int32_t target)
             if (Sokouteruka(mover, cell)) legal.push_back(cell);
         const std::int32_t cell = legal[rng() % legal.size()];
         record += cellName(cell);
-        playMove(mover, cell);
-        ++State.Ply;
-        Mazu_Yusen();
+        playMoveAndGoOn(mover, cell);
     }
     return record;
 }

@@ -12,6 +12,14 @@ void startGame(Colour humanColour)
     Mazu_Yusen();
 }
 
+bool playMoveAndGoOn(Colour colour, std::int32_t cell)
+{
+    if (!playMove(colour, cell)) return false;
+    ++State.Ply;
+    Mazu_Yusen();
+    return true;
+}
+
 Colour colourDue()
 {
     // Without passes black makes the odd moves; a pass swaps that, so look at who moved last.
@@ -32,9 +40,7 @@ bool replayRecord(std::span<const std::int32_t> moves, Colour humanColour)
     for (std::int32_t cell : moves) {
         const Colour mover = sideToMove();
         if (mover == EMPTY || !isPlayingCell(cell) || !Sokouteruka(mover, cell)) return false;
-        playMove(mover, cell);
-        ++State.Ply;
-        Mazu_Yusen();
+        playMoveAndGoOn(mover, cell);
     }
     return true;
 }

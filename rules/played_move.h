@@ -21,6 +21,10 @@ inline bool playMove(Colour colour, std::int32_t cell, Show&& show = {})
     return true;
 }
 
+// Plays colour's move at cell as playMove does and goes on to the next move: Ply raised and the
+// candidate list rebuilt. An illegal move changes nothing: the result is false.
+bool playMoveAndGoOn(Colour colour, std::int32_t cell);
+
 // Starts a game with the person playing humanColour: the board copied from InitialBoard, an
 // empty journal, Ply 1 and all 16 cells listed.
 void startGame(Colour humanColour);

@@ -61,9 +61,7 @@ TEST_F(FreshState, TheBitBoardMovesAsTheTrialMoveDoes)
                 expectEveryMoveAlike<Side::Man>(path, State.Ply - 1);
                 if (HasFatalFailure()) return;
                 const auto legal = legalCells(mover);
-                playMove(mover, legal[rng() % legal.size()]);
-                ++State.Ply;
-                Mazu_Yusen();
+                playMoveAndGoOn(mover, legal[rng() % legal.size()]);
             }
         }
     }

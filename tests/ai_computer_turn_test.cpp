@@ -51,9 +51,7 @@ void personMoves(std::mt19937& rng)
 {
     auto legal = legalCells(State.HumanColour);
     ASSERT_FALSE(legal.empty());
-    playMove(State.HumanColour, legal[rng() % legal.size()]);
-    ++State.Ply;
-    Mazu_Yusen();
+    playMoveAndGoOn(State.HumanColour, legal[rng() % legal.size()]);
 }
 
 }  // namespace
@@ -146,9 +144,7 @@ TEST_F(ComputerTurn, BeyondTheBookTheStrongComputerSearchesAndTheWeakOneDraws)
         startGame(BLACK);
         while (State.Ply < 16 && sideToMove() != EMPTY) {
             auto legal = legalCells(sideToMove());
-            playMove(sideToMove(), legal[rng() % legal.size()]);
-            ++State.Ply;
-            Mazu_Yusen();
+            playMoveAndGoOn(sideToMove(), legal[rng() % legal.size()]);
         }
     } while (State.Ply < 16 || sideToMove() != State.ComColour || legalCells(WHITE).size() < 3);
     const std::vector<std::int32_t> record(State.MoveRecord + 1, State.MoveRecord + 16);

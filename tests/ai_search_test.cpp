@@ -201,9 +201,7 @@ protected:
             const Colour mover = sideToMove();
             if (mover == EMPTY) return false;
             auto legal = legalCells(mover);
-            playMove(mover, legal[rng() % legal.size()]);
-            ++State.Ply;
-            Mazu_Yusen();
+            playMoveAndGoOn(mover, legal[rng() % legal.size()]);
         }
         return true;
     }

@@ -31,9 +31,7 @@ std::vector<QString> messagesOfGame(const QString& record, Colour human)
         const Colour mover = sideToMove();
         EXPECT_TRUE(mover != EMPTY && Sokouteruka(mover, cell)) << cellName(cell) << " at move " << State.Ply;
         if (mover == last) messages.push_back(mover == human ? ComputerPassesText : PersonPassesText);
-        playMove(mover, cell);
-        ++State.Ply;
-        Mazu_Yusen();
+        playMoveAndGoOn(mover, cell);
         last = mover;
     }
     EXPECT_EQ(sideToMove(), EMPTY) << "the game is over";
