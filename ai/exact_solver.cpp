@@ -66,10 +66,13 @@ std::size_t ExactSolver::tableBytes() { return SolverTable::bytes(); }
 
 std::vector<MoveValue> ExactSolver::moveValues(Colour mover, const SolvingMove& solving)
 {
+    return moveValues(readBitBoard(), mover == State.ComColour ? Side::Com : Side::Man, solving);
+}
+
+std::vector<MoveValue> ExactSolver::moveValues(BitBoard root, Side side, const SolvingMove& solving)
+{
     const SearchPath& search = searchPathOf(lineReading());
     const SolverPath& solver = solverPathOf(lineReading());
-    const Side side = mover == State.ComColour ? Side::Com : Side::Man;
-    const BitBoard root = readBitBoard();
     const std::int32_t places = freePlaces(root);
 
     struct Legal {
