@@ -18,6 +18,7 @@ mirror=$(apt-get indextargets --format '$(REPO_URI)' | grep -m 1 '/debian/$' || 
 commit=$(git -C "$repo" rev-parse HEAD)
 
 root=$(mktemp -d /var/tmp/nordamo-"$release".XXXXXX)
+chmod 755 "$root"
 log=$root.log
 cleanup() {
   for mount in dev/pts dev proc sys; do
