@@ -80,7 +80,7 @@ foreach(field "Package: nordamo" "Version: ${VERSION}" "Architecture: ${architec
 endforeach()
 string(REGEX MATCH "Depends: [^\n]*" depends "${output}")
 # Since Debian 13 some of Qt's libraries carry "t64" in their names, the mark of 64-bit time.
-foreach(dependency fonts-ipafont-gothic libqt6core6(t64)? libqt6gui6(t64)? libqt6widgets6(t64)? libjpeg62-turbo
+foreach(dependency fonts-ipafont-gothic "libqt6core6(t64)?" "libqt6gui6(t64)?" "libqt6widgets6(t64)?" libjpeg62-turbo
     libstdc\\+\\+6 libc6)
   if(NOT depends MATCHES "[ ,]${dependency}( |,|$)")
     message(FATAL_ERROR "the package does not depend on ${dependency}: ${depends}")
