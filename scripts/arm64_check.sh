@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the parts without Qt (the rules, the engine, the analysis, nordamo-analyse, the tools and
 # the tests of these) for arm64 with Debian's cross compiler, warnings as errors, and runs the
-# tests, but the slow ones, under qemu-user: the engine's portable way of reading lines, the one
-# an arm64 processor runs. GoogleTest is built for arm64 first, from the sources Debian ships in
-# /usr/src/googletest. Installs what it needs with scripts/setup.sh arm64.
+# tests, but the slow ones and the whole openings (many minutes emulated), under qemu-user: the
+# engine's portable way of reading lines, the one an arm64 processor runs. GoogleTest is built for
+# arm64 first, from the sources Debian ships in /usr/src/googletest. Installs what it needs with
+# scripts/setup.sh arm64.
 #   scripts/arm64_check.sh [FOLDER]     (default: build-arm64)
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
@@ -25,5 +26,5 @@ cmake -S "$repo" -B "$out/nordamo" "${cross[@]}" -DNORDAMO_QT=OFF -DNORDAMO_BENC
   -DCMAKE_FIND_ROOT_PATH="$out/googletest-arm64" -DCMAKE_FIND_ROOT_PATH_MODE_PACKAGE=ONLY >/dev/null
 cmake --build "$out/nordamo" -j "$jobs"
 built=$(date +%s)
-ctest --test-dir "$out/nordamo" -j "$jobs" -LE slow --output-on-failure
+ctest --test-dir "$out/nordamo" -j "$jobs" -LE "slow|openings" --output-on-failure
 echo "arm64: built in $((built - start)) s, tested under qemu-aarch64 in $(($(date +%s) - built)) s"
