@@ -1,15 +1,21 @@
 # make run: install what is missing, build, start the game.
 # make test: install what is missing, build, run the test suite.
 # make package: install what is missing, build, write build/nordamo_<version>_<arch>.deb.
+# WERROR=ON (developers, CI): every warning of the project's own code is an error.
 JOBS ?= $(shell nproc)
+configure = cmake --preset $(1) $(if $(WERROR),-DCMAKE_COMPILE_WARNING_AS_ERROR=$(WERROR))
 
 .PHONY: setup build run test test-sanitize test-slow bench package check-book clean
 
+# The tests and the benchmarks add their libraries to what setup installs.
+test test-sanitize test-slow: SETUP = test
+bench: SETUP = bench
+
 setup:
-	@bash scripts/setup.sh
+	@bash scripts/setup.sh $(SETUP)
 
 build: setup
-	cmake --preset default
+	$(call configure,default)
 	cmake --build --preset default -j $(JOBS)
 
 run: build
@@ -19,7 +25,7 @@ test: build
 	ctest --preset default -j $(JOBS)
 
 test-sanitize: setup
-	cmake --preset sanitize
+	$(call configure,sanitize)
 	cmake --build --preset sanitize -j $(JOBS)
 	ctest --preset sanitize -j $(JOBS)
 

@@ -61,7 +61,7 @@ void useLineReading(LineReading reading)
     if (canUse(reading)) chosenReading() = reading;
 }
 
-const SearchPath& searchPathOf(LineReading reading)
+const SearchPath& searchPathOf([[maybe_unused]] LineReading reading)
 {
 #if NORDAMO_PEXT
     if (reading == LineReading::Pext) return PextSearch;
@@ -69,7 +69,7 @@ const SearchPath& searchPathOf(LineReading reading)
     return PortableSearch;
 }
 
-const SolverPath& solverPathOf(LineReading reading)
+const SolverPath& solverPathOf([[maybe_unused]] LineReading reading)
 {
 #if NORDAMO_PEXT
     if (reading == LineReading::Pext) return PextSolver;

@@ -71,7 +71,7 @@ void wholeRecordedFile(benchmark::State& state)
         for (const BookLine& r : recorded()) {
             replayRecord(r.moves, opponentOf(r.com));
             const auto start = Clock::now();
-            const StrongChoice choice = strongChoice();
+            StrongChoice choice = strongChoice();
             const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
             benchmark::DoNotOptimize(choice);
             worst = std::max(worst, seconds);

@@ -1,23 +1,29 @@
 #!/usr/bin/env bash
-# Installs, once, every Debian package the build, the tests and the game need, with GTK's platform
-# theme, through which the game takes GNOME's colours; with the argument wayland-check, also those
-# of scripts/wayland_check.sh, with look-check those of scripts/look_check.sh and
-# scripts/screenshot.sh, with screen-reader-check those of scripts/screen_reader_check.sh. Does
-# nothing when all are there already.
+# Installs, once, every Debian package the build and the game need, with GTK's platform theme,
+# through which the game takes GNOME's colours; with the argument test, also those of the tests,
+# with bench those of the benchmarks, with wayland-check those of scripts/wayland_check.sh, with
+# look-check those of scripts/look_check.sh and scripts/screenshot.sh, with screen-reader-check
+# those of scripts/screen_reader_check.sh, with distro-check those of scripts/distro_check.sh and
+# with arm64 those of scripts/arm64_check.sh. Does nothing when all are there already. The names
+# are those of Debian 12, 13 and unstable, and of Ubuntu 24.04 LTS.
 set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev qt6-wayland libwayland-dev qt6-gtk-platformtheme
-  libjpeg62-turbo-dev
-  libgtest-dev libbenchmark-dev
+  libjpeg-dev
   fonts-ipafont-gothic
-  xvfb xauth desktop-file-utils
-  dpkg-dev appstream lintian
+  dpkg-dev
 )
-[ "${1:-}" = wayland-check ] && packages+=(sway grim xwayland python3 iproute2)
-[ "${1:-}" = look-check ] && packages+=(xdotool imagemagick python3)
-[ "${1:-}" = screen-reader-check ] && packages+=(xdotool at-spi2-core python3-pyatspi dbus)
+case "${1:-}" in
+  test) packages+=(libgtest-dev libgmock-dev xvfb xauth desktop-file-utils appstream lintian) ;;
+  bench) packages+=(libbenchmark-dev) ;;
+  wayland-check) packages+=(sway grim xwayland python3 iproute2) ;;
+  look-check) packages+=(xvfb xauth xdotool imagemagick python3) ;;
+  screen-reader-check) packages+=(xvfb xauth xdotool at-spi2-core python3-pyatspi dbus) ;;
+  distro-check) packages+=(debootstrap debian-archive-keyring git) ;;
+  arm64) packages+=(g++-aarch64-linux-gnu qemu-user libgtest-dev libgmock-dev) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -10,13 +10,13 @@
 #   KEEP_FRAMES=DIR scripts/wayland_check.sh   also leaves the frames in DIR, as PPM files
 #
 # sway refuses to run as root: run as root, the script creates the unprivileged user
-# nordamo-desk and runs sway, the game, grim and the pointer as it. Installs what it needs with
-# scripts/setup.sh. Exit code 0 when every step showed in both runs.
+# nordamo-desk and runs sway, the game, grim and the pointer as it. The pointer, a virtual one
+# driven from its standard input, is built from scripts/wayland-pointer/. Installs what it needs
+# with scripts/setup.sh. Exit code 0 when every step showed in both runs.
 set -euo pipefail
 
 repo=$(cd "$(dirname "$0")/.." && pwd)
 program=$(realpath "${1:-$repo/build/app/nordamo}")
-pointer_source=${POINTER_SOURCE:-$repo/../shared/tools/wayland-pointer}
 user=nordamo-desk
 bash "$repo/scripts/setup.sh" wayland-check
 
@@ -45,7 +45,7 @@ else
   owner=$(id -un)
 fi
 
-bash "$pointer_source/build.sh" "$work/pointer" >/dev/null
+bash "$repo/scripts/wayland-pointer/build.sh" "$work/pointer" >/dev/null
 runtime=$work/runtime
 mkdir -m 700 "$runtime"
 chown "$owner": "$runtime"

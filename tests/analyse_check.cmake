@@ -1,11 +1,11 @@
 # Runs nordamo-analyse on good and bad records and checks what it prints and how it ends: a good
 # one prints on standard output and nothing else, with exit code 0; a bad one one line on standard
 # error, nothing on standard output, and exit code 2.
-#   cmake -DPROGRAM=... -P analyse_check.cmake
+#   cmake -DPROGRAM=... [-DEMULATOR=...] -P analyse_check.cmake     (EMULATOR runs a cross-built one)
 cmake_minimum_required(VERSION 3.25)
 
 function(expect code out err)
-  execute_process(COMMAND "${PROGRAM}" ${ARGN} RESULT_VARIABLE got_code OUTPUT_VARIABLE got_out ERROR_VARIABLE got_err
+  execute_process(COMMAND ${EMULATOR} "${PROGRAM}" ${ARGN} RESULT_VARIABLE got_code OUTPUT_VARIABLE got_out ERROR_VARIABLE got_err
                   TIMEOUT 60)
   if(NOT got_code STREQUAL code OR NOT got_out STREQUAL out OR NOT got_err STREQUAL err)
     message(FATAL_ERROR "nordamo-analyse ${ARGN}: exit ${got_code}, standard output\n${got_out}standard error\n${got_err}"
@@ -29,7 +29,7 @@ expect(0 "  1 black a2  -10   best  -10: b1 c4 a2 d3
   3 black a4  -10   best   -2: d4   gave away 8
 move 4, white to move: perfect play from here ends black -10; black gave away 8, white 8
 " "" --review a2a3a4)
-execute_process(COMMAND "${PROGRAM}" --review ${game} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+execute_process(COMMAND ${EMULATOR} "${PROGRAM}" --review ${game} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
 string(REGEX MATCHALL "\n" lines "${out}")
 list(LENGTH lines count)
 if(NOT code STREQUAL "0" OR NOT err STREQUAL "" OR NOT count EQUAL 30

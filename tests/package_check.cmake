@@ -79,7 +79,9 @@ foreach(field "Package: nordamo" "Version: ${VERSION}" "Architecture: ${architec
   endif()
 endforeach()
 string(REGEX MATCH "Depends: [^\n]*" depends "${output}")
-foreach(dependency fonts-ipafont-gothic libqt6core6 libqt6gui6 libqt6widgets6 libjpeg62-turbo libstdc\\+\\+6 libc6)
+# Since Debian 13 some of Qt's libraries carry "t64" in their names, the mark of 64-bit time.
+foreach(dependency fonts-ipafont-gothic "libqt6core6(t64)?" "libqt6gui6(t64)?" "libqt6widgets6(t64)?" libjpeg62-turbo
+    libstdc\\+\\+6 libc6)
   if(NOT depends MATCHES "[ ,]${dependency}( |,|$)")
     message(FATAL_ERROR "the package does not depend on ${dependency}: ${depends}")
   endif()

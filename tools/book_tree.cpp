@@ -10,7 +10,6 @@
 #include <chrono>
 #include <cstdio>
 #include <iterator>
-#include <ranges>
 #include <stdexcept>
 #include <string_view>
 
@@ -121,9 +120,9 @@ std::vector<BookLine> deriveBook(unsigned workers)
     for (std::vector<BookLine> generation = firstGames(); !generation.empty();) {
         const std::uint64_t searched = answerInParallel(generation, workers);
         nodes += searched;
-        const auto [lowest, highest] = std::ranges::minmax(generation | std::views::transform(&BookLine::moveNumber));
+        const auto [earliest, latest] = std::ranges::minmax_element(generation, {}, &BookLine::moveNumber);
         std::fprintf(stderr, "%zu games answered at moves %d to %d: %llu nodes; %.1f s so far\n", generation.size(),
-                     lowest, highest, static_cast<unsigned long long>(searched), seconds());
+                     earliest->moveNumber(), latest->moveNumber(), static_cast<unsigned long long>(searched), seconds());
         std::vector<BookLine> next;
         for (const BookLine& line : generation) std::ranges::move(continuations(line), std::back_inserter(next));
         std::ranges::move(generation, std::back_inserter(derived));
