@@ -2,8 +2,9 @@
 # Installs, once, every Debian package the build, the tests and the game need, with GTK's platform
 # theme, through which the game takes GNOME's colours; with the argument wayland-check, also those
 # of scripts/wayland_check.sh, with look-check those of scripts/look_check.sh and
-# scripts/screenshot.sh, with screen-reader-check those of scripts/screen_reader_check.sh. Does
-# nothing when all are there already.
+# scripts/screenshot.sh, with screen-reader-check those of scripts/screen_reader_check.sh, with
+# orca-check those of scripts/orca_check.sh and its ja_JP.UTF-8 locale. Does nothing when all are
+# there already.
 set -euo pipefail
 
 packages=(
@@ -18,16 +19,23 @@ packages=(
 [ "${1:-}" = wayland-check ] && packages+=(sway grim xwayland python3 iproute2)
 [ "${1:-}" = look-check ] && packages+=(xdotool imagemagick python3)
 [ "${1:-}" = screen-reader-check ] && packages+=(xdotool at-spi2-core python3-pyatspi dbus)
+[ "${1:-}" = orca-check ] && packages+=(xdotool at-spi2-core dbus orca speech-dispatcher locales)
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -q
+  $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
 
-echo "Installing: ${missing[*]}"
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -q
-$sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+if [ "${1:-}" = orca-check ] && ! locale -a | grep -qx 'ja_JP.utf8'; then
+  $sudo sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  $sudo locale-gen
+fi
