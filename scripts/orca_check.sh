@@ -3,10 +3,11 @@
 # the ja_JP.UTF-8 locale under Xvfb, on its own accessibility bus, speaking through a
 # speech-dispatcher whose output module writes each text to a file instead of a sound card.
 # Chooses the strong computer, presses OK, plays a2, moves the cursor across a change of row,
-# presses Return on a cell that may not take a disc, plays d3, presses the restart picture, and prints what
-# Orca said, line by line, with the seconds since the window opened. Needs xvfb, xdotool,
-# at-spi2-core, dbus, orca, speech-dispatcher and the ja_JP.UTF-8 locale, which
-# scripts/setup.sh orca-check installs.
+# presses Return on a cell that may not take a disc, plays c4, presses the restart picture, and
+# prints what Orca said, line by line, with the seconds since the window opened. Needs xvfb,
+# xdotool, at-spi2-core, dbus, orca, speech-dispatcher and the ja_JP.UTF-8 locale, which
+# scripts/setup.sh orca-check installs. ORCA_KEEP=1 keeps the work folder, ORCA_DEBUG=1 adds
+# Orca's debug log to it.
 #   scripts/orca_check.sh [PROGRAM]     (default: build/app/nordamo)
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
@@ -62,7 +63,6 @@ xdotool windowfocus --sync "$window"
 sleep 2
 
 step() {
-  echo "$1" >>"$spoken.keys"
   printf '%s [%s]\n' "$(date +%s.%N)" "$1" >>"$spoken"
   shift
   xdotool key --window "$window" "$@"
@@ -78,8 +78,8 @@ sleep 2
 step "Right" Right
 step "Down: a row lower" Down
 step "Return: a cell that may not take a disc" Return
-step "Right, Right" Right Right
-step "Return: d3" Return
+step "Down, Right" Down Right
+step "Return: c4" Return
 sleep 2
 step "Tab" Tab
 step "Space: the restart picture" space
