@@ -3,15 +3,16 @@
 # the ja_JP.UTF-8 locale under Xvfb, on its own accessibility bus, speaking through a
 # speech-dispatcher whose output module writes each text to a file instead of a sound card.
 # Chooses the strong computer, presses OK, plays a2, moves the cursor across a change of row,
-# presses Return on a cell that may not take a disc, plays c4, presses the restart picture, and
-# prints what Orca said, line by line, with the seconds since the window opened. Needs xvfb,
-# xdotool, at-spi2-core, dbus, orca, speech-dispatcher and the ja_JP.UTF-8 locale, which
-# scripts/setup.sh orca-check installs. ORCA_KEEP=1 keeps the work folder, ORCA_DEBUG=1 adds
-# Orca's debug log to it.
-#   scripts/orca_check.sh [PROGRAM]     (default: build/app/nordamo)
+# presses Return on a cell that may not take a disc, plays a second move (the best after the
+# computer's answer), presses the restart picture, and prints what Orca said, line by line, with
+# the seconds since the window opened. Needs xvfb, xdotool, at-spi2-core, dbus, orca,
+# speech-dispatcher and the ja_JP.UTF-8 locale, which scripts/setup.sh orca-check installs.
+# ORCA_KEEP=1 keeps the work folder, ORCA_DEBUG=1 adds Orca's debug log to it.
+#   scripts/orca_check.sh [PROGRAM]     (default: build/app/nordamo; nordamo-analyse beside it)
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 program=$(realpath "${1:-$repo/build/app/nordamo}")
+analyse="$(dirname "$program")/../analyse/nordamo-analyse"
 if [ -z "${ORCA_SESSION:-}" ]; then
   bash "$repo/scripts/setup.sh" orca-check
   exec env ORCA_SESSION=1 LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 \
@@ -62,6 +63,15 @@ opened=$(date +%s.%N)
 xdotool windowfocus --sync "$window"
 sleep 2
 
+# The arrow keys that take the cursor from one cell to another.
+keys_from() {
+  local columns=$(($(printf %d "'${2:0:1}") - $(printf %d "'${1:0:1}"))) rows=$((${2:1:1} - ${1:1:1}))
+  for ((; columns > 0; columns--)); do echo Right; done
+  for ((; columns < 0; columns++)); do echo Left; done
+  for ((; rows > 0; rows--)); do echo Down; done
+  for ((; rows < 0; rows++)); do echo Up; done
+}
+
 step() {
   printf '%s [%s]\n' "$(date +%s.%N)" "$1" >>"$spoken"
   shift
@@ -78,8 +88,11 @@ sleep 2
 step "Right" Right
 step "Down: a row lower" Down
 step "Return: a cell that may not take a disc" Return
-step "Down, Right" Down Right
-step "Return: c4" Return
+# The second move: the best after the computer's answer as Orca told it, by the project's solver.
+answer=$(sed -n 's/.*白が \([a-d][1-4]\) に.*/\1/p' "$spoken" | tail -n 1)
+second=$("$analyse" "a2$answer" | sed -n '2s/ .*//p')
+step "to $second" $(keys_from b3 "$second")
+step "Return: $second" Return
 sleep 2
 step "Tab" Tab
 step "Space: the restart picture" space
