@@ -1,6 +1,6 @@
 // What a screen reader finds of the window beyond Qt's own controls: the board as a list of its
-// 16 cells with the cursor cell focused, the clickable pictures as buttons, and a notification
-// that carries each new status text.
+// 16 cells with the cursor cell focused, the clickable pictures as buttons, and notifications
+// that carry each new status text and each move played.
 #pragma once
 
 #include <QWidget>
