@@ -2,8 +2,9 @@
 # Shows the game as a screen reader sees it through AT-SPI: the real window under Xvfb on its own
 # accessibility bus, driven by keys alone (Return on OK, Down, Return: the person plays a2). Lists
 # the board's cells before and after the move, and the events a reader is sent meanwhile: the
-# focused cell, the cells' new names and the status texts as notifications. Needs xvfb, xdotool,
-# at-spi2-core, python3-pyatspi and dbus, which scripts/setup.sh screen-reader-check installs.
+# focused cell, the cells' new names, and the moves and status texts as notifications. Needs xvfb,
+# xdotool, at-spi2-core, python3-pyatspi and dbus, which scripts/setup.sh screen-reader-check
+# installs.
 #   scripts/screen_reader_check.sh [PROGRAM]     (default: build/app/nordamo)
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
@@ -48,11 +49,10 @@ cells() {
 import pyatspi
 desktop = pyatspi.Registry.getDesktop(0)
 app = next(a for a in desktop if a is not None and a.name == "ノルダモ")
-board = pyatspi.findDescendant(app, lambda o: o.getRole() == pyatspi.ROLE_TABLE)
-table = board.queryTable()
-print(f"  {board.getRoleName()} \"{board.name}\", {table.nRows} rows, {table.nColumns} columns")
-for row in range(table.nRows):
-    print("   ", " | ".join(table.getAccessibleAt(row, column).name for column in range(table.nColumns)))
+board = pyatspi.findDescendant(app, lambda o: o.getRole() == pyatspi.ROLE_LIST)
+print(f"  {board.getRoleName()} \"{board.name}\", {board.childCount} items")
+for row in range(4):
+    print("   ", " | ".join(board[4 * row + column].name for column in range(4)))
 focused = [c.name for c in board if c.getState().contains(pyatspi.STATE_FOCUSED)]
 print(f"  focused cell: {focused}")
 EOF

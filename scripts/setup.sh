@@ -3,9 +3,10 @@
 # through which the game takes GNOME's colours; with the argument test, also those of the tests,
 # with bench those of the benchmarks, with wayland-check those of scripts/wayland_check.sh, with
 # look-check those of scripts/look_check.sh and scripts/screenshot.sh, with screen-reader-check
-# those of scripts/screen_reader_check.sh, with distro-check those of scripts/distro_check.sh and
-# with arm64 those of scripts/arm64_check.sh. Does nothing when all are there already. The names
-# are those of Debian 12, 13 and unstable, and of Ubuntu 24.04 LTS.
+# those of scripts/screen_reader_check.sh, with orca-check those of scripts/orca_check.sh and its
+# ja_JP.UTF-8 locale, with distro-check those of scripts/distro_check.sh and with arm64 those of
+# scripts/arm64_check.sh. Does nothing when all are there already. The names are those of
+# Debian 12, 13 and unstable, and of Ubuntu 24.04 LTS.
 set -euo pipefail
 
 packages=(
@@ -21,19 +22,26 @@ case "${1:-}" in
   wayland-check) packages+=(sway grim xwayland python3 iproute2) ;;
   look-check) packages+=(xvfb xauth xdotool imagemagick python3) ;;
   screen-reader-check) packages+=(xvfb xauth xdotool at-spi2-core python3-pyatspi dbus) ;;
+  orca-check) packages+=(xvfb xauth xdotool at-spi2-core dbus orca speech-dispatcher locales) ;;
   distro-check) packages+=(debootstrap debian-archive-keyring git) ;;
   arm64) packages+=(g++-aarch64-linux-gnu qemu-user libgtest-dev libgmock-dev) ;;
 esac
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -q
+  $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
 
-echo "Installing: ${missing[*]}"
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -q
-$sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+if [ "${1:-}" = orca-check ] && ! locale -a | grep -qx 'ja_JP.utf8'; then
+  $sudo sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  $sudo locale-gen
+fi

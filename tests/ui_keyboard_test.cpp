@@ -1,5 +1,6 @@
 // The board and the restart picture as the keyboard and a screen reader find them: the cursor's
 // frame in the drawing, and the accessible tree that Qt hands to AT-SPI.
+#include "accessibility.h"
 #include "game_window_fixture.h"
 #include "shape.h"
 #include "state_fixture.h"
@@ -11,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -49,12 +51,11 @@ QAccessibleInterface* accessibleChild(QAccessibleInterface* parent, QAccessible:
     return nullptr;
 }
 
-// The names of the 16 cells, a row of the board to a line.
-std::vector<QString> cellNames(QAccessibleTableInterface* table)
+// The names of the 16 cells, in the order of the list: row by row from a1.
+std::vector<QString> cellNames(QAccessibleInterface* board)
 {
     std::vector<QString> names;
-    for (int row = 0; row < 4; ++row)
-        for (int column = 0; column < 4; ++column) names.push_back(table->cellAt(row, column)->text(QAccessible::Name));
+    for (int i = 0; i < board->childCount(); ++i) names.push_back(board->child(i)->text(QAccessible::Name));
     return names;
 }
 
@@ -111,10 +112,10 @@ TEST_F(GameTest, TheCursorFrameIsDrawnOnlyAfterAnArrowKeyAndGoesWithTheMouse)
     expectFrameOnly(started, picture(), cellIndex("a2"));
 }
 
-TEST_F(GameTest, ScreenReadersFindTheBoardAsATableOfNamedCellsWithTheCursorCellFocused)
+TEST_F(GameTest, ScreenReadersFindTheCellsAsAListAndHearEveryMoveARefusalAndTheRestart)
 {
     activateWindow();
-    choose(0, 0);
+    choose(0, 1);
     pressOk();
     setBoard({"bw  ..  ..  ..",
               "..  w.  b.  ..",
@@ -122,69 +123,75 @@ TEST_F(GameTest, ScreenReadersFindTheBoardAsATableOfNamedCellsWithTheCursorCellF
               "..  ..  ..  .."}, BLACK);
 
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());
-    QAccessibleInterface* board = accessibleChild(window, QAccessible::Table);
-    ASSERT_NE(board, nullptr);
-    EXPECT_EQ(board->text(QAccessible::Name), QStringLiteral("盤"));
-    EXPECT_EQ(board->parent(), window);
-    QAccessibleTableInterface* table = board->tableInterface();
-    ASSERT_NE(table, nullptr);
-    ASSERT_EQ(board->childCount(), 16);
-    EXPECT_EQ(table->rowCount(), 4);
-    EXPECT_EQ(table->columnCount(), 4);
-    EXPECT_EQ(table->columnDescription(2), QStringLiteral("c"));
-    EXPECT_EQ(table->rowDescription(2), QStringLiteral("3"));
-    EXPECT_THAT(cellNames(table), ::testing::ElementsAre(                                                   //
-                                      "a1 白（下に黒）", "b1 空き", "c1 空き", "d1 空き",                   //
-                                      "a2 空き", "b2 白", "c2 黒", "d2 空き",                               //
-                                      "a3 空き", "b3 黒", "c3 黒（下に白）", "d3 空き",                     //
+    QAccessibleInterface* list = accessibleChild(window, QAccessible::List);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral("盤"));
+    EXPECT_EQ(list->parent(), window);
+    EXPECT_THAT(cellNames(list), ::testing::ElementsAre(                               //
+                                      "a1 白、下は黒", "b1 空き", "c1 空き", "d1 空き", //
+                                      "a2 空き", "b2 白", "c2 黒", "d2 空き",           //
+                                      "a3 空き", "b3 黒", "c3 黒、下は白", "d3 空き",   //
                                       "a4 空き", "b4 空き", "c4 空き", "d4 空き"));
 
-    // Each cell knows its place in the table and on the screen; the cursor cell is the focused one.
-    QAccessibleInterface* a2 = table->cellAt(1, 0);
-    EXPECT_EQ(a2->role(), QAccessible::Cell);
-    EXPECT_EQ(a2->parent(), board);
-    EXPECT_EQ(board->indexOfChild(a2), 4);
-    EXPECT_EQ(a2->tableCellInterface()->rowIndex(), 1);
-    EXPECT_EQ(a2->tableCellInterface()->columnIndex(), 0);
+    // Each cell knows its place on the screen; the cursor cell is the focused one.
+    QAccessibleInterface* a1 = list->child(0);
+    QAccessibleInterface* a2 = list->child(4);
+    EXPECT_EQ(a2->role(), QAccessible::ListItem);
+    EXPECT_EQ(a2->parent(), list);
+    EXPECT_EQ(list->indexOfChild(a2), 4);
     EXPECT_EQ(a2->rect(), QRect(form->mapToGlobal(QPoint(35, 130)), QSize(95, 95))) << "where a click plays a2";
-    EXPECT_EQ(board->childAt(a2->rect().center().x(), a2->rect().center().y()), a2);
-    EXPECT_EQ(board->focusChild(), table->cellAt(0, 0));
-    EXPECT_TRUE(table->cellAt(0, 0)->state().focused);
+    EXPECT_EQ(list->childAt(a2->rect().center().x(), a2->rect().center().y()), a2);
+    EXPECT_EQ(list->focusChild(), a1);
+    EXPECT_TRUE(a1->state().focused);
     pressKey(Qt::Key_Down);
-    EXPECT_EQ(board->focusChild(), a2);
+    EXPECT_EQ(list->focusChild(), a2);
     EXPECT_TRUE(a2->state().focused);
-    EXPECT_FALSE(table->cellAt(0, 0)->state().focused);
+    EXPECT_FALSE(a1->state().focused);
 
-    // The names after the person's move, as the computer's turn starts, and the status line's
-    // texts as the notification carries them.
+    // The person's move and the computer's answer: a reader asks for the texts only once the
+    // handler is over, and then finds every text of the turn, each in a notification of its own.
     std::vector<QAccessibleInterface*> notifications;
     for (int i = 0; i < window->childCount(); ++i)
         if (window->child(i)->role() == QAccessible::Notification) notifications.push_back(window->child(i));
-    ASSERT_EQ(notifications.size(), 2u);
     const auto announced = [&] {
         std::set<QString> texts;
         for (QAccessibleInterface* notification : notifications) texts.insert(notification->text(QAccessible::Name));
         return texts;
     };
-    EXPECT_TRUE(announced().contains(PersonToMoveText));
-    std::vector<QString> namesAfterMove;
-    std::set<QString> announcedDuringTurn;
+    std::set<QString> announcedWhileThinking;
     game().onPause = [&](std::int32_t count) {
-        if (count != 200) return;
-        namesAfterMove = cellNames(table);
-        announcedDuringTurn = announced();
+        if (count == 200) announcedWhileThinking = announced();
     };
     pressKey(Qt::Key_Return);
-    EXPECT_THAT(namesAfterMove, ::testing::ElementsAre(                                                     //
-                                    "a1 白（下に黒）", "b1 空き", "c1 空き", "d1 空き",                     //
-                                    "a2 黒", "b2 黒", "c2 黒", "d2 空き",                                   //
-                                    "a3 空き", "b3 黒", "c3 黒（下に白）", "d3 空き",                       //
-                                    "a4 空き", "b4 空き", "c4 空き", "d4 空き"));
-    EXPECT_TRUE(announcedDuringTurn.contains(QStringLiteral("コンピュータのばんです")));
-    // A reader asks for the texts only now that the handler is over: both are still there.
-    EXPECT_EQ(announced(), (std::set<QString>{QStringLiteral("コンピュータのばんです"), PersonToMoveText}));
-    EXPECT_EQ(record().size(), 4) << "the computer answered";
+    const QString personsMove = QStringLiteral("黒が a2 にうちました。b2 がかえりました");
+    const QString thinking = QStringLiteral("コンピュータのばんです");
+    EXPECT_TRUE(announcedWhileThinking.contains(personsMove) && announcedWhileThinking.contains(thinking));
+    EXPECT_EQ(announced(), (std::set<QString>{personsMove, thinking, QStringLiteral("白が d4 にうちました。c3、b2 がかえりました"),
+                                              PersonToMoveText}));
     EXPECT_TRUE(a2->state().focused) << "the board keeps the focus after the computer's answer";
+
+    // Return on a cell that may not take a disc is answered; a click there stays silent.
+    pressKey(Qt::Key_Up);
+    pressKey(Qt::Key_Return);
+    EXPECT_TRUE(announced().contains(QStringLiteral("そこにはうてません")));
+    click(cellCentre(cellIndex("a1")));
+    click(cellCentre(cellIndex("a1")));
+    EXPECT_EQ(record().size(), 4);
+    EXPECT_EQ(std::ranges::count(announced(), QStringLiteral("そこにはうてません")), 1);
+
+    // The frame goes with the focus; the restart is told, and the keys go on at OK, which says
+    // what game it starts.
+    pressKey(Qt::Key_Down);
+    EXPECT_TRUE(board()->isCursorShown());
+    pressKey(Qt::Key_Tab);
+    EXPECT_FALSE(board()->isCursorShown());
+    EXPECT_NE(picture().pixelColor(cellCentre(cellIndex("a2")) - QPoint(CellSize / 2 - 1, 0)), FrameYellow);
+    pressKey(Qt::Key_Space);
+    EXPECT_TRUE(announced().contains(QStringLiteral("さいしょにもどりました")));
+    EXPECT_TRUE(form->Button1->hasFocus());
+    EXPECT_EQ(form->Button1->accessibleDescription(), QStringLiteral("黒で先手、コンピュータはつよい"));
+    choose(1, 0);
+    EXPECT_EQ(form->Button1->accessibleDescription(), QStringLiteral("白で後手、コンピュータはよわい"));
 }
 
 TEST_F(GameTest, TheRestartPictureIsAButtonForScreenReadersThatNoMessageLetsThrough)
@@ -221,4 +228,20 @@ TEST_F(GameTest, TheRestartPictureIsAButtonForScreenReadersThatNoMessageLetsThro
     EXPECT_EQ(State.Ply, 8);
     actions->doAction(QAccessibleActionInterface::pressAction());
     expectWaitingForOk();
+}
+
+TEST_F(FreshState, AMoveIsToldFromTheJournalWhoPlayedItWhereAndWhichCellsTurned)
+{
+    const std::vector<std::pair<std::string_view, QString>> moves = {
+        {"a2", QStringLiteral("黒が a2 にうちました。b2 がかえりました")},
+        {"a2a1", QStringLiteral("白が a1 にうちました。b2 がかえりました")},
+        // On its own disc.
+        {"a2a1a2", QStringLiteral("黒が a2 にうちました。b2 がかえりました")},
+        // White has passed: black moves twice running.
+        {"b1a3d4d3d2c1d1a1", QStringLiteral("黒が a1 にうちました。b2、c3 がかえりました")},
+    };
+    for (const auto& [record, text] : moves) {
+        ASSERT_TRUE(replayRecord(cells(record), BLACK)) << record;
+        EXPECT_EQ(playedMoveText(State.Ply - 1), text) << record;
+    }
 }

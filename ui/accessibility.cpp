@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int Rows = 4;
 constexpr int Columns = 4;
 
 // The children of the board run row by row from a1, in the order the cells are drawn.
@@ -20,10 +19,21 @@ std::int32_t cellOfChild(int index) { return 5 * (index / Columns + 1) + index %
 
 QString discName(Colour disc) { return disc == BLACK ? QStringLiteral("黒") : QStringLiteral("白"); }
 
+// The cursor cell of the focused board becomes the object that has the screen reader's focus.
+void reportCursorFocus(BoardControl& board)
+{
+    if (!QAccessible::isActive() || !board.hasFocus()) return;
+    QAccessibleEvent focus(&board, QAccessible::Focus);
+    focus.setChild(childIndexOf(board.cursorCell()));
+    QAccessible::updateAccessibility(&focus);
+}
+
 class BoardAccessible;
 
 // One cell of the board: a name, a place on the screen, and the focus when it is the cursor's.
-class CellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+// An item of a list, not a cell of a table: readers speak one list item as the focus reaches it,
+// where they read the whole row of a table whenever the row changes.
+class CellAccessible : public QAccessibleInterface {
 public:
     CellAccessible(BoardAccessible* owner, std::int32_t playingCell) : board(owner), cell(playingCell) {}
 
@@ -38,35 +48,24 @@ public:
     QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? accessibleCellName(cell) : QString(); }
     void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
     QRect rect() const override;
-    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override;
-    void* interface_cast(QAccessible::InterfaceType type) override
-    {
-        return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
-    }
-
-    bool isSelected() const override { return false; }
-    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
-    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-    int columnIndex() const override { return columnOf(cell) - 1; }
-    int rowIndex() const override { return rowOf(cell) - 1; }
-    int columnExtent() const override { return 1; }
-    int rowExtent() const override { return 1; }
-    QAccessibleInterface* table() const override { return parent(); }
 
 private:
     BoardAccessible* board;
     std::int32_t cell;
 };
 
-// The board: a table of 4 rows (1 to 4) and 4 columns (a to d), nothing selectable. Its cells are
-// made with it, handed to Qt's registry of interfaces and deleted with it.
-class BoardAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
+// The board: a list of its 16 cells, row by row from a1, nothing selectable. Its cells are made
+// with it, handed to Qt's registry of interfaces and deleted with it. Each time the cursor cell
+// becomes the focused one anew, it is reported as the focus.
+class BoardAccessible : public QAccessibleWidget {
 public:
-    explicit BoardAccessible(BoardControl* control) : QAccessibleWidget(control, QAccessible::Table)
+    explicit BoardAccessible(BoardControl* control) : QAccessibleWidget(control, QAccessible::List)
     {
         for (int i = 0; i < PlayingCellCount; ++i)
             cells[i] = QAccessible::registerAccessibleInterface(new CellAccessible(this, cellOfChild(i)));
+        QObject::connect(control, &BoardControl::cursorFocused, control, [control] { reportCursorFocus(*control); });
     }
     ~BoardAccessible() override
     {
@@ -90,41 +89,12 @@ public:
     {
         const QPoint at = control()->mapFromGlobal(QPoint(x, y));
         if (!control()->rect().contains(at)) return nullptr;
-        return cellAt(at.y() / CellSize, at.x() / CellSize);
+        return child(Columns * (at.y() / CellSize) + at.x() / CellSize);
     }
     QAccessibleInterface* focusChild() const override
     {
         return control()->hasFocus() ? child(childIndexOf(control()->cursorCell())) : nullptr;
     }
-    void* interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    QAccessibleInterface* caption() const override { return nullptr; }
-    QAccessibleInterface* summary() const override { return nullptr; }
-    QAccessibleInterface* cellAt(int row, int column) const override
-    {
-        return row >= 0 && row < Rows && column >= 0 && column < Columns ? child(Columns * row + column) : nullptr;
-    }
-    int selectedCellCount() const override { return 0; }
-    QList<QAccessibleInterface*> selectedCells() const override { return {}; }
-    QString columnDescription(int column) const override { return QString(QChar(u'a' + column)); }
-    QString rowDescription(int row) const override { return QString::number(row + 1); }
-    int selectedColumnCount() const override { return 0; }
-    int selectedRowCount() const override { return 0; }
-    int columnCount() const override { return Columns; }
-    int rowCount() const override { return Rows; }
-    QList<int> selectedColumns() const override { return {}; }
-    QList<int> selectedRows() const override { return {}; }
-    bool isColumnSelected(int /*column*/) const override { return false; }
-    bool isRowSelected(int /*row*/) const override { return false; }
-    bool selectRow(int /*row*/) override { return false; }
-    bool selectColumn(int /*column*/) override { return false; }
-    bool unselectRow(int /*row*/) override { return false; }
-    bool unselectColumn(int /*column*/) override { return false; }
-    void modelChange(QAccessibleTableModelChangeEvent* /*event*/) override {}
 
 private:
     std::array<QAccessible::Id, PlayingCellCount> cells{};
@@ -188,15 +158,18 @@ QString accessibleCellName(std::int32_t cell)
     QString name = QString::fromStdString(cellName(cell)) + u' ';
     if (held.Lower == EMPTY) return name + QStringLiteral("空き");
     if (held.Upper == EMPTY) return name + discName(held.Lower);
-    return name + discName(held.Upper) + QStringLiteral("（下に") + discName(held.Lower) + QStringLiteral("）");
+    return name + discName(held.Upper) + QStringLiteral("、下は") + discName(held.Lower);
 }
 
-void reportCursorFocus(BoardControl& board)
+QString playedMoveText(std::int32_t ply)
 {
-    if (!QAccessible::isActive() || !board.hasFocus()) return;
-    QAccessibleEvent focus(&board, QAccessible::Focus);
-    focus.setChild(childIndexOf(board.cursorCell()));
-    QAccessible::updateAccessibility(&focus);
+    const std::int32_t* changed = State.JournalCell + State.JournalTop - State.ChangedCount[ply];
+    const std::int32_t placed = changed[0];
+    QString text = discName(topDisc(State.Board[placed])) + QStringLiteral("が ") + QString::fromStdString(cellName(placed)) +
+                   QStringLiteral(" にうちました。");
+    QStringList turned;
+    for (std::int32_t i = 1; i < State.ChangedCount[ply]; ++i) turned << QString::fromStdString(cellName(changed[i]));
+    return text + turned.join(u'、') + QStringLiteral(" がかえりました");
 }
 
 void reportNewNames(BoardControl& board, std::span<const std::int32_t> cells)
@@ -222,13 +195,13 @@ void StatusAnnouncement::announce(const QString& text)
     QAccessible::updateAccessibility(&shown);
 }
 
-StatusAnnouncements::StatusAnnouncements(QWidget* window)
-    : QObject(window), notifications{new StatusAnnouncement(window), new StatusAnnouncement(window)}
+StatusAnnouncements::StatusAnnouncements(QWidget* window) : QObject(window)
 {
+    for (StatusAnnouncement*& notification : notifications) notification = new StatusAnnouncement(window);
 }
 
 void StatusAnnouncements::announce(const QString& text)
 {
     notifications[next]->announce(text);
-    next = 1 - next;
+    next = (next + 1) % notifications.size();
 }

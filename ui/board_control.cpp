@@ -1,22 +1,14 @@
 #include "board_control.h"
 
-#include "accessibility.h"
-#include "board_drawing.h"
-#include "readable_text.h"
+#include "board.h"
 
 #include <QKeyEvent>
-#include <QPainter>
 
 #include <algorithm>
 
 namespace {
 
 constexpr std::int32_t A1 = 6;
-
-// The frame: three yellow lines just inside the cell's grid lines, then one black line, all clear
-// of the discs at the cell's sides and crossing them only at the top and the bottom.
-constexpr int FrameYellowLines = 3;
-constexpr int FrameLines = FrameYellowLines + 1;
 
 }  // namespace
 
@@ -65,26 +57,20 @@ void BoardControl::keyPressEvent(QKeyEvent* event)
     cursor = 5 * row + column;
     cursorShown = true;
     parentWidget()->update(geometry());
-    reportCursorFocus(*this);
+    emit cursorFocused();
 }
 
 void BoardControl::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
-    // Qt reports the board itself as focused once this returns; the cursor cell is reported
-    // after that, so that it is the cell a screen reader takes as focused.
-    QMetaObject::invokeMethod(this, [this] { reportCursorFocus(*this); }, Qt::QueuedConnection);
+    if (cursorShown) parentWidget()->update(geometry());
+    // Qt reports the board itself as focused once this returns; the cursor cell follows, so that
+    // it is the cell a screen reader takes as focused.
+    QMetaObject::invokeMethod(this, &BoardControl::cursorFocused, Qt::QueuedConnection);
 }
 
-void drawCursorFrame(QPainter& painter, std::int32_t cell)
+void BoardControl::focusOutEvent(QFocusEvent* event)
 {
-    // Inside the grid lines: from one pixel right of and below the cell's corner to one pixel
-    // before the next lines.
-    const QRect inside(cellCorner(rowOf(cell), columnOf(cell)) + QPoint(1, 1), QSize(CellSize - 1, CellSize - 1));
-    painter.setBrush(Qt::NoBrush);
-    for (int line = 0; line < FrameLines; ++line) {
-        painter.setPen(QPen(line < FrameYellowLines ? WindowYellow : QColor(Qt::black), 1, Qt::SolidLine));
-        // A 1-pixel outline covers one pixel beyond the QRect's right and bottom edge.
-        painter.drawRect(inside.adjusted(line, line, -line - 1, -line - 1));
-    }
+    QWidget::focusOutEvent(event);
+    if (cursorShown) parentWidget()->update(geometry());
 }

@@ -7,8 +7,6 @@
 
 #include <cstdint>
 
-class QPainter;
-
 class BoardControl : public QWidget {
     Q_OBJECT
 public:
@@ -16,8 +14,8 @@ public:
     explicit BoardControl(QWidget* parent);
 
     std::int32_t cursorCell() const { return cursor; }
-    // Whether the window draws the frame around the cursor cell.
-    bool isCursorShown() const { return cursorShown; }
+    // Whether the window draws the frame around the cursor cell: while the board has the focus.
+    bool isCursorShown() const { return cursorShown && hasFocus(); }
 
     // A new game: the cursor at a1, not shown.
     void resetCursor();
@@ -27,18 +25,18 @@ public:
 signals:
     // Return, Enter or Space on the cursor cell, to be played as a click on it.
     void cellChosen(std::int32_t cell);
+    // The cursor cell is the focused one anew: after an arrow, and once the board has the focus.
+    void cursorFocused();
 
 protected:
     // The arrows move the cursor and show it; Return, Enter and Space choose its cell once per
     // press. Every other key goes on to the window.
     void keyPressEvent(QKeyEvent* event) override;
+    // The frame shows with the focus and goes with it.
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     std::int32_t cursor;
     bool cursorShown = false;
 };
-
-// The frame that shows the keyboard's cursor: yellow inside the cell's grid lines, edged in black
-// on its inner side, so that it stands out on the green, on black discs and on white ones.
-void drawCursorFrame(QPainter& painter, std::int32_t cell);

@@ -40,6 +40,11 @@ constexpr int LetterTop = BoardMargin - 30;
 constexpr int DigitLeft = BoardMargin - 20;
 constexpr int DigitAboveMiddle = 5;
 
+// The cursor frame: three yellow lines just inside the cell's grid lines, then one black line,
+// all clear of the discs at the cell's sides and crossing them only at the top and the bottom.
+constexpr int FrameYellowLines = 3;
+constexpr int FrameLines = FrameYellowLines + 1;
+
 // Draws nothing for a layer that holds no disc.
 void drawDisc(QPainter& painter, QPoint corner, const int (&tops)[3], Colour disc)
 {
@@ -137,4 +142,17 @@ void TForm1::ALLMarukesi()
 
     // 3. The board of the game state as it now stands, in their place.
     repaint();
+}
+
+void drawCursorFrame(QPainter& painter, std::int32_t cell)
+{
+    // Inside the grid lines: from one pixel right of and below the cell's corner to one pixel
+    // before the next lines.
+    const QRect inside(cellCorner(rowOf(cell), columnOf(cell)) + QPoint(1, 1), QSize(CellSize - 1, CellSize - 1));
+    painter.setBrush(Qt::NoBrush);
+    for (int line = 0; line < FrameLines; ++line) {
+        painter.setPen(QPen(line < FrameYellowLines ? WindowYellow : QColor(Qt::black), 1, Qt::SolidLine));
+        // A 1-pixel outline covers one pixel beyond the QRect's right and bottom edge.
+        painter.drawRect(inside.adjusted(line, line, -line - 1, -line - 1));
+    }
 }

@@ -15,3 +15,7 @@ inline QPoint cellCorner(int row, int column)
 
 // Paints every playing cell over with a board-green circle, inset 4 pixels from the cell's edges.
 void drawWipedCells(QPainter& painter);
+
+// The frame that shows the keyboard's cursor: yellow inside the cell's grid lines, edged in black
+// on its inner side, so that it stands out on the green, on black discs and on white ones.
+void drawCursorFrame(QPainter& painter, std::int32_t cell);

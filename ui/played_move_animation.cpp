@@ -64,6 +64,7 @@ bool TForm1::Jissai_Sokoutu(Colour colour, std::int32_t cell)
     // The placed cell and the turned ones: the journal entries of this move.
     reportNewNames(*boardControl, std::span(State.JournalCell + State.JournalTop - State.ChangedCount[State.Ply],
                                             static_cast<std::size_t>(State.ChangedCount[State.Ply])));
+    statusAnnouncements->announce(playedMoveText(State.Ply));
     return true;
 }
 

@@ -14,6 +14,9 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& itemTexts, QWi
         items->addButton(item, i);
         column->addWidget(item);
     }
+    connect(items, &QButtonGroup::idToggled, this, [this](int /*id*/, bool checked) {
+        if (checked) emit itemChosen();
+    });
 }
 
 int RadioGroup::itemIndex() const { return items->checkedId(); }

@@ -16,6 +16,10 @@ public:
     // Selects item index (0 .. items - 1).
     void setItemIndex(int index);
 
+signals:
+    // Another item is selected, by the person or by setItemIndex.
+    void itemChosen();
+
 private:
     QButtonGroup* items;
 };

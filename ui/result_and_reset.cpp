@@ -52,4 +52,7 @@ void TForm1::Image15Click()
     // 9.
     repaint();
     reportNewNames(*boardControl, PriorityOrder);
+    // The keys start the next game from OK; a screen reader hears it there, then the restart.
+    Button1->setFocus();
+    statusAnnouncements->announce(QStringLiteral("さいしょにもどりました"));
 }

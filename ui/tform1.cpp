@@ -7,6 +7,7 @@
 #include "board_drawing.h"
 #include "clickable_picture.h"
 #include "embedded_pictures.h"
+#include "legality.h"
 #include "radio_group.h"
 #include "readable_text.h"
 #include "shape.h"
@@ -71,6 +72,11 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     // play as a click on the middle of the cell.
     boardControl = new BoardControl(this);
     connect(boardControl, &BoardControl::cellChosen, this, [this](std::int32_t cell) {
+        // The click would be ignored without a word: a screen reader hears why nothing happens.
+        if (Button1->isHidden() && !Sokouteruka(State.HumanColour, cell)) {
+            statusAnnouncements->announce(QStringLiteral("そこにはうてません"));
+            return;
+        }
         const QPoint middle = cellCorner(rowOf(cell), columnOf(cell)) + QPoint(CellSize / 2, CellSize / 2);
         FormMouseDown(Qt::NoButton, {}, middle.x(), middle.y());
     });
@@ -119,6 +125,9 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     // button takes them only when it is auto-default.
     Button1->setAutoDefault(true);
     connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    // A screen reader that comes to the button hears what game it starts.
+    for (RadioGroup* choice : {RadioGroup1, RadioGroup2})
+        connect(choice, &RadioGroup::itemChosen, this, [this] { Button1->setAccessibleDescription(choicesText()); });
 
     // The order of creation makes the tab order RadioGroup1, RadioGroup2, Button1, the board,
     // Image15, Edit1, Memo1 and round again; the button has the focus when the window opens.
@@ -137,6 +146,13 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
 
     followDesktopColours();
     FormCreate();
+}
+
+QString TForm1::choicesText() const
+{
+    const QString colour = RadioGroup1->itemIndex() == 1 ? QStringLiteral("白で後手") : QStringLiteral("黒で先手");
+    const QString strength = RadioGroup2->itemIndex() == 1 ? QStringLiteral("つよい") : QStringLiteral("よわい");
+    return colour + QStringLiteral("、コンピュータは") + strength;
 }
 
 void TForm1::placeOnScreen()

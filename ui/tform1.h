@@ -109,6 +109,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // The colour and the strength that OK starts a game with, as a screen reader says them.
+    QString choicesText() const;
     // The described position, or the nearest that keeps the window inside the screen.
     void placeOnScreen();
     // The texts on the yellow in the desktop's text colour where it reads there, else in black.
