@@ -97,6 +97,8 @@ ReviewWindow::ReviewWindow(QWidget* parent)
     key(QKeySequence::Paste, [this] { takeRecord(QApplication::clipboard()->text()); });
 
     showPosition();
+    // The keys step through the game at once; Alt+K reaches the record field.
+    boardView->setFocus();
 }
 
 bool ReviewWindow::takeRecord(const QString& record)

@@ -22,6 +22,7 @@ until [ -n "$window" ]; do
 done
 # The whole game solved (the graph full), then six steps on.
 sleep 12
-for _ in 1 2 3 4 5 6; do xdotool key --window "$window" Right; sleep 0.2; done
+xdotool windowfocus --sync "$window"
+for _ in 1 2 3 4 5 6; do xdotool key Right; sleep 0.2; done
 sleep 2
 import -window "$window" -strip "$picture"
