@@ -15,11 +15,8 @@ fi
 
 "$program" "$record" &
 trap 'kill $!' EXIT
-window=""
-until [ -n "$window" ]; do
-  sleep 0.5
-  window=$(xdotool search --name '^ノルダモ 検討$' | head -n 1 || true)
-done
+source "$(dirname "$0")/game_window.sh"
+wait_for_window '^ノルダモ 検討$'
 # The whole game solved (the graph full), then six steps on.
 sleep 12
 xdotool windowfocus --sync "$window"
