@@ -85,19 +85,14 @@ std::vector<std::int32_t> bestMoves(const std::vector<MoveValue>& values)
 
 void replayGameRecord(std::string_view record)
 {
-    // The first fault ends it, at the latest the move after the last one a game can have: no
-    // record costs more than a game, however long it is.
-    startGame(WHITE);
-    for (std::size_t at = 0; at < record.size(); at += 2) {
-        const std::string_view move = record.substr(at, 2);
-        const std::string where = "move " + std::to_string(State.Ply) + " " + quoted(move) + ": ";
-        if (move.size() < 2) throw BadRecord(where + "half a move");
-        const std::int32_t cell = cellIndex(move);
-        if (cell == 0) throw BadRecord(where + "not a cell");
-        const Colour mover = sideToMove();
-        if (mover == EMPTY) throw BadRecord(where + "the game is over");
-        if (!Sokouteruka(mover, cell)) throw BadRecord(where + "not a legal move for " + colourName(mover) + " here");
-        playMoveAndGoOn(mover, cell);
+    const RecordStop stop = replayRecordText(record, WHITE);
+    if (stop.fault == RecordFault::None) return;
+    const std::string where = "move " + std::to_string(stop.ply) + " " + quoted(stop.move) + ": ";
+    switch (stop.fault) {
+    case RecordFault::HalfMove: throw BadRecord(where + "half a move");
+    case RecordFault::NotACell: throw BadRecord(where + "not a cell");
+    case RecordFault::GameOver: throw BadRecord(where + "the game is over");
+    default: throw BadRecord(where + "not a legal move for " + colourName(stop.mover) + " here");
     }
 }
 

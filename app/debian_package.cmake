@@ -1,18 +1,19 @@
 # The Debian package, made by CPack from the install rules: `make package`, or cpack in the build
-# folder, writes nordamo_<version>_<arch>.deb. Besides the game and its analysis program it installs
+# folder, writes nordamo_<version>_<arch>.deb. Besides the game, its analysis program and its review
+# window it installs
 # their manual pages, the licence as a Debian copyright file and the changelog.
 
 # The manual page and the changelog, compressed the way Debian wants them: no name or time stamp
 # in the gzip header, so the same text gives the same bytes.
 find_program(GZIP gzip REQUIRED)
-foreach(document nordamo.6 nordamo-analyse.6 changelog)
+foreach(document nordamo.6 nordamo-analyse.6 nordamo-review.6 changelog)
   add_custom_command(OUTPUT ${document}.gz
     COMMAND ${GZIP} -9n < ${CMAKE_CURRENT_SOURCE_DIR}/${document} > ${document}.gz
     DEPENDS ${document} VERBATIM)
 endforeach()
-add_custom_target(compressed_documents ALL DEPENDS nordamo.6.gz nordamo-analyse.6.gz changelog.gz)
+add_custom_target(compressed_documents ALL DEPENDS nordamo.6.gz nordamo-analyse.6.gz nordamo-review.6.gz changelog.gz)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/nordamo.6.gz ${CMAKE_CURRENT_BINARY_DIR}/nordamo-analyse.6.gz
-        DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+        ${CMAKE_CURRENT_BINARY_DIR}/nordamo-review.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # The copyright file in Debian's machine-readable format, from LICENSE: its copyright line, and
@@ -62,5 +63,8 @@ and a weak or a strong computer: the strong one knows its openings by heart
 and then searches every game to its end. All texts of the game are Japanese.
 .
 nordamo-analyse, a terminal program, gives every move's exact value under
-perfect play in a position of the game, or a review of a played game.")
+perfect play in a position of the game, or a review of a played game.
+nordamo-review shows a played game on the board under perfect play: every
+move's value on its cell, the move list with what each move gave away, and a
+graph of the lead.")
 include(CPack)

@@ -2,6 +2,8 @@
 
 #include "legality.h"
 
+#include <algorithm>
+
 void startGame(Colour humanColour)
 {
     copyInitialBoard();
@@ -34,15 +36,41 @@ Colour sideToMove()
     return EMPTY;
 }
 
+RecordFault playRecordedMove(std::int32_t cell)
+{
+    if (!isPlayingCell(cell)) return RecordFault::NotACell;
+    const Colour mover = sideToMove();
+    if (mover == EMPTY) return RecordFault::GameOver;
+    if (!Sokouteruka(mover, cell)) return RecordFault::NotPlayable;
+    playMoveAndGoOn(mover, cell);
+    return RecordFault::None;
+}
+
 bool replayRecord(std::span<const std::int32_t> moves, Colour humanColour)
 {
     startGame(humanColour);
-    for (std::int32_t cell : moves) {
+    return std::ranges::all_of(moves, [](std::int32_t cell) { return playRecordedMove(cell) == RecordFault::None; });
+}
+
+RecordStop replayRecordText(std::string_view record, Colour humanColour)
+{
+    startGame(humanColour);
+    for (std::size_t at = 0; at < record.size(); at += 2) {
+        const std::string_view move = record.substr(at, 2);
+        const std::int32_t ply = State.Ply;
         const Colour mover = sideToMove();
-        if (mover == EMPTY || !isPlayingCell(cell) || !Sokouteruka(mover, cell)) return false;
-        playMoveAndGoOn(mover, cell);
+        const RecordFault fault = move.size() < 2 ? RecordFault::HalfMove : playRecordedMove(cellIndex(move));
+        if (fault != RecordFault::None) return {fault, ply, move, mover};
     }
-    return true;
+    return {RecordFault::None, State.Ply, {}, sideToMove()};
+}
+
+std::vector<std::int32_t> legalCells(Colour colour)
+{
+    std::vector<std::int32_t> cells;
+    for (std::int32_t cell = firstCandidate(); cell != TailSentinel; cell = State.NextCand[cell])
+        if (Sokouteruka(colour, cell)) cells.push_back(cell);
+    return cells;
 }
 
 std::vector<std::int32_t> parseRecord(std::string_view text)

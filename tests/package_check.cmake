@@ -26,13 +26,16 @@ endif()
 
 # 1. Exactly these files, in both: no test, tool or benchmark slips in.
 set(id io.github.nordamo.nordamo)
+set(review io.github.nordamo.review)
 set(data share/applications/${id}.desktop share/metainfo/${id}.metainfo.xml
-  share/man/man6/nordamo.6.gz share/man/man6/nordamo-analyse.6.gz share/doc/nordamo/copyright
+  share/applications/${review}.desktop share/metainfo/${review}.metainfo.xml
+  share/man/man6/nordamo.6.gz share/man/man6/nordamo-analyse.6.gz share/man/man6/nordamo-review.6.gz
+  share/doc/nordamo/copyright
   share/doc/nordamo/changelog.gz)
 foreach(size 16 24 32 48 64 128)
   list(APPEND data share/icons/hicolor/${size}x${size}/apps/nordamo.png)
 endforeach()
-set(expected bin/nordamo bin/nordamo-analyse ${data})
+set(expected bin/nordamo bin/nordamo-analyse bin/nordamo-review ${data})
 file(GLOB_RECURSE installed RELATIVE "${SCRATCH}/local" "${SCRATCH}/local/*")
 list(SORT installed)
 list(SORT expected)
@@ -50,7 +53,7 @@ foreach(line IN LISTS lines)
   endif()
 endforeach()
 list(TRANSFORM data PREPEND usr/)
-set(expected usr/games/nordamo usr/games/nordamo-analyse ${data})
+set(expected usr/games/nordamo usr/games/nordamo-analyse usr/games/nordamo-review ${data})
 list(SORT packed)
 list(SORT expected)
 if(NOT packed STREQUAL expected)
@@ -101,11 +104,13 @@ endif()
 # 5. The validators: nothing to say of the desktop entry, no error or warning of the metadata
 #    (appstreamcli fails on them, and checks that the desktop entry it names is there) and no
 #    error or warning of lintian.
+foreach(entry "${root}/share/applications/${id}.desktop" "${root}/share/applications/${review}.desktop")
+  run(desktop-file-validate "${entry}")
+  if(NOT output STREQUAL "")
+    message(FATAL_ERROR "desktop-file-validate: ${output}")
+  endif()
+endforeach()
 set(entry "${root}/share/applications/${id}.desktop")
-run(desktop-file-validate "${entry}")
-if(NOT output STREQUAL "")
-  message(FATAL_ERROR "desktop-file-validate: ${output}")
-endif()
 file(STRINGS "${entry}" lines ENCODING UTF-8)
 foreach(expected "Exec=nordamo" "Icon=nordamo" "Name=Nordamo" "Name[ja]=ノルダモ")
   if(NOT expected IN_LIST lines)

@@ -40,14 +40,6 @@ std::vector<std::int32_t> linkedCandidates()
     return list;
 }
 
-std::vector<std::int32_t> legalCells(Colour colour)
-{
-    std::vector<std::int32_t> legal;
-    for (std::int32_t c : linkedCandidates())
-        if (Sokouteruka(colour, c)) legal.push_back(c);
-    return legal;
-}
-
 std::vector<std::int32_t> cells(std::string_view record)
 {
     auto list = parseRecord(record);

@@ -29,8 +29,5 @@ void setBoard(const std::array<std::string_view, 4>& rows, Colour humanColour = 
 // The cells of the linked candidate list, head to tail.
 std::vector<std::int32_t> linkedCandidates();
 
-// The cells where colour may play, in candidate order.
-std::vector<std::int32_t> legalCells(Colour colour);
-
 // Cells from a record text, "a2a1" as {11, 6}.
 std::vector<std::int32_t> cells(std::string_view record);

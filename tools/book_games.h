@@ -9,6 +9,3 @@
 // Replays moves from the start with the computer playing com. Throws std::logic_error when a
 // move is not legal for the side to make it.
 void replay(const std::vector<std::int32_t>& moves, Colour com);
-
-// The cells where colour may play, in candidate order.
-std::vector<std::int32_t> movesOf(Colour colour);

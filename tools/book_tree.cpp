@@ -56,7 +56,7 @@ std::vector<BookLine> continuations(const BookLine& line)
         return next;
     }
     if (State.Ply + 1 > LastAnswer) return next;
-    for (std::int32_t reply : movesOf(person)) {
+    for (std::int32_t reply : legalCells(person)) {
         std::vector<std::int32_t> game = played;
         game.push_back(reply);
         replay(game, line.com);
@@ -71,7 +71,7 @@ std::vector<BookLine> firstGames()
 {
     std::vector<BookLine> drawn = {{{}, BLACK, A2}};
     replay({A2}, WHITE);
-    for (std::int32_t cell : movesOf(WHITE)) drawn.push_back({{A2}, WHITE, cell});
+    for (std::int32_t cell : legalCells(WHITE)) drawn.push_back({{A2}, WHITE, cell});
 
     std::vector<BookLine> games;
     for (const BookLine& line : drawn) std::ranges::move(continuations(line), std::back_inserter(games));

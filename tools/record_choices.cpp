@@ -45,7 +45,7 @@ void searchedAfter(std::vector<std::int32_t>& game, Colour com, std::vector<Book
         if ((answer == 0 || !Sokouteruka(com, answer)) && seen.insert(game).second) found.push_back({game, com});
         return;
     }
-    for (std::int32_t reply : movesOf(mover)) {
+    for (std::int32_t reply : legalCells(mover)) {
         game.push_back(reply);
         searchedAfter(game, com, found, seen);
         game.pop_back();
@@ -80,7 +80,7 @@ std::vector<BookLine> randomGames()
             startGame(rng() % 2 ? BLACK : WHITE);
             std::vector<std::int32_t> moves;
             for (Colour mover = sideToMove(); State.Ply < target && mover != EMPTY; mover = sideToMove()) {
-                const std::vector<std::int32_t> legal = movesOf(mover);
+                const std::vector<std::int32_t> legal = legalCells(mover);
                 moves.push_back(legal[rng() % legal.size()]);
                 playMove(mover, moves.back());
                 ++State.Ply;

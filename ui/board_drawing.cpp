@@ -1,4 +1,4 @@
-// The board drawn anew from the game state at every paint, and the wipe of its cells.
+// The board drawn anew at every paint, and the wipe of its cells.
 #include "board_drawing.h"
 
 #include "board_control.h"
@@ -79,6 +79,11 @@ void TForm1::paintEvent(QPaintEvent* /*event*/)
 
 void TForm1::FormPaint(QPainter& painter) const
 {
+    drawBoard(painter, State.Board, font(), palette().color(QPalette::WindowText));
+}
+
+void drawBoard(QPainter& painter, std::span<const Cell, CellCount> board, const QFont& font, const QColor& desktopText)
+{
     // 1.-2. The green board.
     painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
     painter.fillRect(QRect(BoardMargin, BoardMargin, BoardEnd - BoardMargin, BoardEnd - BoardMargin), BoardGreen);
@@ -97,7 +102,7 @@ void TForm1::FormPaint(QPainter& painter) const
     painter.setPen(QPen(DiscOutline, 1, Qt::SolidLine));
     for (int row = 1; row <= 4; ++row) {
         for (int column = 1; column <= 4; ++column) {
-            const Cell& cell = State.Board[5 * row + column];
+            const Cell& cell = board[5 * row + column];
             drawDisc(painter, cellCorner(row, column), LowerDiscTops, cell.Lower);
             drawDisc(painter, cellCorner(row, column), UpperDiscTops, cell.Upper);
         }
@@ -105,10 +110,10 @@ void TForm1::FormPaint(QPainter& painter) const
 
     // 6. The labels on yellow, in the window's face and in its text colour where that reads there.
     painter.setBrush(WindowYellow);
-    QFont labelFont = font();
+    QFont labelFont = font;
     labelFont.setPixelSize(LabelPixelSize);
     painter.setFont(labelFont);
-    painter.setPen(textOnYellow(palette().color(QPalette::WindowText)));
+    painter.setPen(textOnYellow(desktopText));
 
     // 7. "a" to "d" above the columns.
     for (int column = 1; column <= 4; ++column)

@@ -1,10 +1,15 @@
-// Where the cells lie on the window, and the drawing it does over the board besides the board.
+// Where the cells lie on the window, the board drawn from a board handed to it, and the drawing
+// over it.
 #pragma once
 
-#include "board.h"
+#include "game_state.h"
 
 #include <QPoint>
 
+#include <span>
+
+class QColor;
+class QFont;
 class QPainter;
 
 // The top-left corner of the cell in row and column 1..4, in client coordinates.
@@ -12,6 +17,11 @@ inline QPoint cellCorner(int row, int column)
 {
     return {BoardMargin + (column - 1) * CellSize, BoardMargin + (row - 1) * CellSize};
 }
+
+// The board of the window, drawn from board: the green board, the yellow band above it, the grid,
+// every disc of both layers, and the letters and digits around it in font's face, in desktopText
+// where that reads on the yellow.
+void drawBoard(QPainter& painter, std::span<const Cell, CellCount> board, const QFont& font, const QColor& desktopText);
 
 // Paints every playing cell over with a board-green circle, inset 4 pixels from the cell's edges.
 void drawWipedCells(QPainter& painter);

@@ -1,0 +1,53 @@
+#include "review_line.h"
+
+#include "bit_board.h"
+#include "played_move.h"
+
+#include <algorithm>
+#include <ranges>
+
+namespace {
+
+LinePosition currentPosition()
+{
+    LinePosition position{};
+    std::ranges::copy(State.Board, position.board.begin());
+    position.bits = readBitBoard();
+    position.ply = State.Ply;
+    position.mover = sideToMove();
+    position.due = colourDue();
+    if (position.mover != EMPTY) position.legal = legalCells(position.mover);
+    for (const std::int32_t cell : PriorityOrder) {
+        const Colour top = topDisc(State.Board[cell]);
+        position.blackDiscs += top == BLACK;
+        position.whiteDiscs += top == WHITE;
+    }
+    return position;
+}
+
+}  // namespace
+
+std::vector<LinePosition> linePositions(std::span<const std::int32_t> moves)
+{
+    startGame(WHITE);
+    std::vector<LinePosition> positions{currentPosition()};
+    for (const std::int32_t cell : moves) {
+        if (playRecordedMove(cell) != RecordFault::None) break;
+        positions.push_back(currentPosition());
+    }
+    return positions;
+}
+
+std::int32_t valueOf(std::span<const MoveValue> values, std::int32_t cell)
+{
+    const auto found = std::ranges::find(values, cell, &MoveValue::cell);
+    return found == values.end() ? ScoreBelowAll : found->value;
+}
+
+Grade gradeOf(std::int32_t givenAway)
+{
+    if (givenAway <= 0) return Grade::Best;
+    if (givenAway <= 2) return Grade::Inaccuracy;
+    if (givenAway <= 5) return Grade::Mistake;
+    return Grade::Blunder;
+}

@@ -1,0 +1,143 @@
+#include "review_board.h"
+
+#include "board_control.h"
+#include "board_drawing.h"
+#include "readable_text.h"
+#include "review_model.h"
+#include "window_font.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+constexpr int BoardSide = BoardMargin + 4 * CellSize;  // the labels above and left of it included
+
+// The value's plate in the middle of a cell, and the game's move framed inside the grid lines.
+constexpr int PlateWidth = 58;
+constexpr int PlateHeight = 36;
+constexpr int PlayedInset = 7;
+constexpr int PlayedPen = 4;
+const QColor BestGold(255, 200, 0);
+const QColor PlateDark(0, 0, 0, 200);
+const QColor PlayedRed(230, 0, 0);
+
+QString signedValue(std::int32_t value) { return value > 0 ? QStringLiteral("+%1").arg(value) : QString::number(value); }
+
+QRect cellRect(std::int32_t cell)
+{
+    return {cellCorner(rowOf(cell), columnOf(cell)), QSize(CellSize, CellSize)};
+}
+
+}  // namespace
+
+ReviewBoard::ReviewBoard(ReviewModel& reviewModel, QWidget* parent) : QWidget(parent), model(reviewModel)
+{
+    setFixedSize(BoardSide, BoardSide);
+    setFocusPolicy(Qt::StrongFocus);
+    connect(&model, &ReviewModel::changed, this, &ReviewBoard::modelChanged);
+    modelChanged();
+}
+
+std::vector<std::int32_t> ReviewBoard::movesInOrder() const
+{
+    const LinePosition& shown = model.shown();
+    const auto* values = model.valuesOf(shown);
+    if (values == nullptr) return shown.legal;
+    std::vector<std::int32_t> cells;
+    for (const MoveValue& move : *values) cells.push_back(move.cell);
+    return cells;
+}
+
+std::int32_t ReviewBoard::cursorCell() const
+{
+    const auto cells = movesInOrder();
+    return cells.empty() ? 0 : cells[std::min(cursor, cells.size() - 1)];
+}
+
+void ReviewBoard::modelChanged()
+{
+    // A new position puts the cursor on its best move; values arriving for it leave it alone.
+    const LinePosition& shown = model.shown();
+    const std::tuple position{shown.bits.discs, shown.bits.open, shown.mover};
+    if (position != cursorPosition) cursor = 0;
+    cursorPosition = position;
+    tellCursor();
+    update();
+}
+
+void ReviewBoard::tellCursor()
+{
+    const std::int32_t cell = cursorCell();
+    setAccessibleName(cell == 0 ? QStringLiteral("盤") : model.cellText(cell));
+    QStringList cells;
+    for (std::int32_t row = 1; row <= 4; ++row)
+        for (std::int32_t column = 1; column <= 4; ++column) cells << model.cellText(5 * row + column);
+    setAccessibleDescription(model.statusText() + QStringLiteral("。") + cells.join(QStringLiteral("。")));
+}
+
+void ReviewBoard::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), WindowYellow);
+    const LinePosition& shown = model.shown();
+    drawBoard(painter, shown.board, windowFont(), palette().color(QPalette::WindowText));
+
+    // The game's move in this position, framed.
+    if (model.variation().empty() && model.position() < model.moveCount()) {
+        painter.setPen(QPen(PlayedRed, PlayedPen));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(cellRect(model.gameMove(model.position() + 1)).adjusted(PlayedInset, PlayedInset, -PlayedInset, -PlayedInset));
+    }
+
+    // Every legal move's value on its plate, "…" until it is solved.
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setFont(windowFont(24, true));
+    const auto* values = model.valuesOf(shown);
+    for (const std::int32_t cell : shown.legal) {
+        const bool solved = values != nullptr;
+        const std::int32_t value = solved ? valueOf(*values, cell) : 0;
+        const bool best = solved && value == values->front().value;
+        const QRect plate(cellRect(cell).center() - QPoint(PlateWidth / 2, PlateHeight / 2), QSize(PlateWidth, PlateHeight));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(best ? BestGold : PlateDark);
+        painter.drawRoundedRect(plate, 8, 8);
+        painter.setPen(best ? Qt::black : Qt::white);
+        painter.drawText(plate, Qt::AlignCenter, solved ? signedValue(value) : QStringLiteral("…"));
+    }
+    painter.setRenderHint(QPainter::Antialiasing, false);
+
+    if (cursorShown && hasFocus() && cursorCell() != 0) drawCursorFrame(painter, cursorCell());
+}
+
+void ReviewBoard::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint() - QPoint(BoardMargin, BoardMargin);
+    if (event->button() != Qt::LeftButton || at.x() < 0 || at.y() < 0) return;
+    const int column = at.x() / CellSize + 1, row = at.y() / CellSize + 1;
+    if (row > 4 || column > 4) return;
+    cursorShown = false;
+    model.play(5 * row + column);
+}
+
+void ReviewBoard::keyPressEvent(QKeyEvent* event)
+{
+    const std::size_t count = movesInOrder().size();
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (count == 0) break;
+        cursor = (std::min(cursor, count - 1) + (event->key() == Qt::Key_Down ? 1 : count - 1)) % count;
+        cursorShown = true;
+        tellCursor();
+        update();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (cursorCell() != 0) model.play(cursorCell());
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

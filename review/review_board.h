@@ -1,0 +1,38 @@
+// The board of the review: the game's own drawing of the shown position, every legal move's value
+// on its cell, the best ones in gold, the game's move there framed in red, and a keyboard cursor
+// that walks the legal moves, best first.
+#pragma once
+
+#include <QWidget>
+
+#include <cstdint>
+#include <tuple>
+#include <vector>
+
+class ReviewModel;
+
+class ReviewBoard : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ReviewBoard(ReviewModel& model, QWidget* parent = nullptr);
+
+    // The cell the keyboard's cursor is on, 0 when the shown position has no move.
+    std::int32_t cursorCell() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // The legal moves of the shown position, best first once they are solved.
+    std::vector<std::int32_t> movesInOrder() const;
+    void modelChanged();
+    void tellCursor();
+
+    ReviewModel& model;
+    std::size_t cursor = 0;
+    std::tuple<std::uint64_t, std::uint32_t, std::int32_t> cursorPosition;  // the position it is in
+    bool cursorShown = false;
+};

@@ -1,0 +1,213 @@
+#include "review_model.h"
+
+#include "accessibility.h"
+#include "played_move.h"
+
+#include <QMetaObject>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+QString colourName(Colour colour) { return colour == BLACK ? QStringLiteral("黒") : QStringLiteral("白"); }
+
+// The one line that refuses a record, as "7手目「b2」は白のうてる手ではありません".
+QString faultText(const RecordStop& stop)
+{
+    const QString where = QStringLiteral("%1手目「%2」").arg(stop.ply).arg(QString::fromUtf8(stop.move.data(), qsizetype(stop.move.size())));
+    switch (stop.fault) {
+    case RecordFault::HalfMove: return where + QStringLiteral("は手のとちゅうでおわっています");
+    case RecordFault::NotACell: return where + QStringLiteral("は盤のマスではありません");
+    case RecordFault::GameOver: return where + QStringLiteral("の前に対局はおわっています");
+    case RecordFault::NotPlayable: return where + QStringLiteral("は") + colourName(stop.mover) + QStringLiteral("のうてる手ではありません");
+    case RecordFault::None: break;
+    }
+    return {};
+}
+
+QString withoutSpace(QString text) { return text.remove(QRegularExpression(QStringLiteral("\\s"))); }
+
+}  // namespace
+
+ReviewModel::ReviewModel(QObject* parent)
+    : QObject(parent),
+      solver([this](const SolveJob& job, std::vector<MoveValue> values) {
+          // On the solving thread: the values are stored on the window's.
+          QMetaObject::invokeMethod(
+              this,
+              [this, key = Key{job.board.discs, job.board.open, job.side}, values = std::move(values)]() mutable {
+                  solved.emplace(key, std::move(values));
+                  emit changed();
+              },
+              Qt::QueuedConnection);
+      })
+{
+    line = linePositions({});
+    showChanged();
+}
+
+QString ReviewModel::recordFault(const QString& text)
+{
+    return faultText(replayRecordText(withoutSpace(text).toStdString(), WHITE));
+}
+
+QString ReviewModel::setRecord(const QString& text)
+{
+    const QString fault = recordFault(text);
+    if (!fault.isEmpty()) {
+        showChanged();  // the game state back at the shown position
+        return fault;
+    }
+    recordText = withoutSpace(text);
+    moves = parseRecord(recordText.toStdString());
+    line = linePositions(moves);
+    at = 0;
+    variationMoves.clear();
+    variationLine.clear();
+    showChanged();
+    return {};
+}
+
+const LinePosition& ReviewModel::shown() const
+{
+    return variationLine.empty() ? line[at] : variationLine.back();
+}
+
+ReviewModel::Key ReviewModel::keyOf(const LinePosition& position)
+{
+    return {position.bits.discs, position.bits.open, sideOf(position.mover)};
+}
+
+const std::vector<MoveValue>* ReviewModel::valuesOf(const LinePosition& position) const
+{
+    const auto found = solved.find(keyOf(position));
+    return found == solved.end() ? nullptr : &found->second;
+}
+
+std::optional<std::int32_t> ReviewModel::bestValue(std::int32_t number) const
+{
+    const auto* values = valuesOf(line[number - 1]);
+    if (values == nullptr) return {};
+    return values->front().value;
+}
+
+std::optional<std::int32_t> ReviewModel::moveValue(std::int32_t number) const
+{
+    const auto* values = valuesOf(line[number - 1]);
+    if (values == nullptr) return {};
+    return valueOf(*values, gameMove(number));
+}
+
+std::optional<std::int32_t> ReviewModel::givenAway(std::int32_t number) const
+{
+    const auto best = bestValue(number), value = moveValue(number);
+    if (!best || !value) return {};
+    return *best - *value;
+}
+
+std::optional<std::int32_t> ReviewModel::blackLead(std::int32_t index) const
+{
+    const LinePosition& position = line[index];
+    if (position.mover == EMPTY) return position.blackDiscs - position.whiteDiscs;
+    const auto* values = valuesOf(position);
+    if (values == nullptr) return {};
+    return position.mover == BLACK ? values->front().value : -values->front().value;
+}
+
+bool ReviewModel::gameSolved() const
+{
+    return std::ranges::all_of(line, [this](const LinePosition& p) { return p.mover == EMPTY || valuesOf(p) != nullptr; });
+}
+
+QString ReviewModel::cellText(std::int32_t cell) const
+{
+    QString text = accessibleCellName(cell);
+    const LinePosition& position = shown();
+    if (std::ranges::find(position.legal, cell) == position.legal.end()) return text;
+    const auto* values = valuesOf(position);
+    if (values == nullptr) return text + QStringLiteral("、計算中");
+    const std::int32_t value = valueOf(*values, cell);
+    text += QStringLiteral("、%1").arg(value);
+    if (value == values->front().value) text += QStringLiteral("、最善");
+    if (variationMoves.empty() && at < moveCount() && gameMove(at + 1) == cell) text += QStringLiteral("、本譜の手");
+    return text;
+}
+
+QString ReviewModel::statusText() const
+{
+    const LinePosition& position = shown();
+    if (position.mover == EMPTY) {
+        const std::int32_t lead = position.blackDiscs - position.whiteDiscs;
+        const QString count = QStringLiteral("終局 黒%1 白%2、").arg(position.blackDiscs).arg(position.whiteDiscs);
+        if (lead == 0) return count + QStringLiteral("ひきわけです");
+        return count + colourName(lead > 0 ? BLACK : WHITE) + QStringLiteral("の%1石がちです").arg(std::abs(lead));
+    }
+    QString text = QStringLiteral("%1手目、").arg(position.ply);
+    if (position.mover != position.due) text += colourName(position.due) + QStringLiteral("はパスで、");
+    return text + colourName(position.mover) + QStringLiteral("のばんです");
+}
+
+void ReviewModel::goTo(std::int32_t index)
+{
+    at = std::clamp(index, 0, moveCount());
+    variationMoves.clear();
+    variationLine.clear();
+    showChanged();
+}
+
+void ReviewModel::step(std::int32_t by)
+{
+    if (!variationMoves.empty() && by < 0) {
+        variationMoves.pop_back();
+        variationLine.pop_back();
+        showChanged();
+        return;
+    }
+    goTo(at + by);
+}
+
+bool ReviewModel::play(std::int32_t cell)
+{
+    const std::vector<std::int32_t>& legal = shown().legal;
+    if (std::ranges::find(legal, cell) == legal.end()) return false;
+    variationMoves.push_back(cell);
+    variationLine.push_back(linePositions(shownMoves()).back());
+    showChanged();
+    return true;
+}
+
+void ReviewModel::backToGame() { goTo(at); }
+
+std::vector<std::int32_t> ReviewModel::shownMoves() const
+{
+    std::vector<std::int32_t> played(moves.begin(), moves.begin() + at);
+    played.insert(played.end(), variationMoves.begin(), variationMoves.end());
+    return played;
+}
+
+void ReviewModel::showChanged()
+{
+    // The game state holds the shown position, whose cells the screen reader's names read.
+    replayRecord(shownMoves(), WHITE);
+    askForValues();
+    emit changed();
+}
+
+void ReviewModel::askForValues()
+{
+    // The shown position first, then the rest of the game for its graph, from its start.
+    std::vector<SolveJob> jobs;
+    const auto ask = [&](const LinePosition& position) {
+        if (position.mover == EMPTY || valuesOf(position) != nullptr) return;
+        const SolveJob job{position.bits, sideOf(position.mover)};
+        const bool asked = std::ranges::any_of(jobs, [&](const SolveJob& j) {
+            return j.board.discs == job.board.discs && j.board.open == job.board.open && j.side == job.side;
+        });
+        if (!asked) jobs.push_back(job);
+    };
+    ask(shown());
+    std::ranges::for_each(line, ask);
+    solver.solve(std::move(jobs));
+}

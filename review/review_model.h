@@ -1,0 +1,90 @@
+// What the review window shows: a game and the variation tried from one of its positions, the
+// exact values solved so far, and the texts that say them. It owns the game state, on the
+// window's thread; the values are solved on a thread of their own and arrive as they are done.
+#pragma once
+
+#include "background_solver.h"
+#include "review_line.h"
+
+#include <QObject>
+#include <QString>
+
+#include <map>
+#include <optional>
+#include <tuple>
+#include <vector>
+
+class ReviewModel : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ReviewModel(QObject* parent = nullptr);
+
+    // Takes the record of a game, "a2a1c4…" (white space is ignored), and shows its start. Returns
+    // an empty text, or one line that names the first bad move and what is wrong with it, in
+    // which case nothing changes.
+    QString setRecord(const QString& text);
+    // What setRecord would say of the record, without taking it.
+    static QString recordFault(const QString& text);
+    QString record() const { return recordText; }
+
+    // The game's moves, and the position on its line that is shown, or that the variation left.
+    std::int32_t moveCount() const { return static_cast<std::int32_t>(moves.size()); }
+    std::int32_t position() const { return at; }
+    const LinePosition& gamePosition(std::int32_t index) const { return line[index]; }
+    std::int32_t gameMove(std::int32_t number) const { return moves[number - 1]; }
+
+    // The variation's moves played from position(); empty on the game's line.
+    const std::vector<std::int32_t>& variation() const { return variationMoves; }
+    const LinePosition& shown() const;
+
+    // The solved values of a position, best first; none until they have arrived.
+    const std::vector<MoveValue>* valuesOf(const LinePosition& position) const;
+
+    // For move number (1..moveCount()) of the game: its value and the best value there, for its
+    // mover, and what it gave away; none until its position is solved.
+    std::optional<std::int32_t> moveValue(std::int32_t number) const;
+    std::optional<std::int32_t> bestValue(std::int32_t number) const;
+    std::optional<std::int32_t> givenAway(std::int32_t number) const;
+    // Black's final lead under perfect play from position index of the game, the lead itself
+    // when the game is over there.
+    std::optional<std::int32_t> blackLead(std::int32_t index) const;
+    // True when every position of the game has its values.
+    bool gameSolved() const;
+
+    // "a1 空き、10": the cell of the shown position, its discs and its value for the mover.
+    QString cellText(std::int32_t cell) const;
+    // Who is to move in the shown position, or the result there.
+    QString statusText() const;
+
+    // Moving through the game, which leaves a variation: to a position, a step (back within a
+    // variation first), the start, the end.
+    void goTo(std::int32_t index);
+    void step(std::int32_t by);
+    // Plays cell for the side to move in the shown position, as a variation; false, with nothing
+    // changed, when it is not legal there.
+    bool play(std::int32_t cell);
+    // Back to the position of the game that the variation left.
+    void backToGame();
+
+signals:
+    // The game, the shown position or the values known have changed.
+    void changed();
+
+private:
+    using Key = std::tuple<std::uint64_t, CellSet, Side>;
+    static Key keyOf(const LinePosition& position);
+    // The moves from the start to the shown position.
+    std::vector<std::int32_t> shownMoves() const;
+    void showChanged();
+    void askForValues();
+
+    QString recordText;
+    std::vector<std::int32_t> moves;
+    std::vector<LinePosition> line;
+    std::int32_t at = 0;
+    std::vector<std::int32_t> variationMoves;
+    std::vector<LinePosition> variationLine;  // after each variation move
+    std::map<Key, std::vector<MoveValue>> solved;
+    BackgroundSolver solver;
+};

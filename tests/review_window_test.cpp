@@ -1,0 +1,166 @@
+// The review window stepped through a recorded game, its values held to the analysis's review of
+// the same game, then a variation tried by keys and by a click and left again.
+#include "analysis.h"
+#include "review_board.h"
+#include "review_window.h"
+
+#include <QLabel>
+#include <QTableWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <ranges>
+#include <set>
+#include <regex>
+#include <sstream>
+
+namespace {
+
+// A game in which both sides give away, by one and by many top discs, and white passes.
+constexpr std::string_view Game = "d3d4b3b2c4d2a1a2a1a3d4c4d2c2a4c1b1b1c1c3a3a2b4d1";
+
+struct ReviewedMove {
+    std::int32_t value, best;
+};
+
+// Every move's value and the best value there, as nordamo-analyse --review prints them.
+std::vector<ReviewedMove> analysedMoves(std::string_view record)
+{
+    ExactSolver solver;
+    std::istringstream lines(reviewGame(solver, record));
+    const std::regex moveLine(R"(^\s*\d+ (black|white) [a-d][1-4]\s+(-?\d+)\s+best\s+(-?\d+):.*)");
+    std::vector<ReviewedMove> moves;
+    for (std::string text; std::getline(lines, text);)
+        if (std::smatch m; std::regex_match(text, m, moveLine)) moves.push_back({std::stoi(m[2]), std::stoi(m[3])});
+    return moves;
+}
+
+// Every move of the position after record with its value, as nordamo-analyse prints them.
+std::map<std::int32_t, std::int32_t> analysedValues(std::string_view record)
+{
+    ExactSolver solver;
+    std::istringstream lines(analysePosition(solver, record));
+    const std::regex moveLine(R"(^([a-d][1-4]) (-?\d+)$)");
+    std::map<std::int32_t, std::int32_t> values;
+    for (std::string text; std::getline(lines, text);)
+        if (std::smatch m; std::regex_match(text, m, moveLine)) values[cellIndex(m[1].str())] = std::stoi(m[2]);
+    return values;
+}
+
+QString cellValueText(std::int32_t value) { return QStringLiteral("、%1").arg(value); }
+
+class ReviewWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        State = GameState{};
+        startUpSetUp();
+        window = std::make_unique<ReviewWindow>();
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    ReviewModel& model() { return window->reviewModel(); }
+
+    // Waits for the shown position's values; a game that is over has none.
+    const std::vector<MoveValue>& shownValues()
+    {
+        EXPECT_TRUE(QTest::qWaitFor([this] { return model().valuesOf(model().shown()) != nullptr; }, 120'000));
+        return *model().valuesOf(model().shown());
+    }
+
+    void press(QWidget* to, Qt::Key key) { QTest::keyClick(to, key); }
+
+    std::unique_ptr<ReviewWindow> window;
+};
+
+TEST_F(ReviewWindowTest, ShowsTheAnalysisValuesOfEveryMoveAndTriesAVariation)
+{
+    const std::vector<ReviewedMove> expected = analysedMoves(Game);
+    ASSERT_TRUE(window->takeRecord(QString::fromLatin1(Game.data(), qsizetype(Game.size()))));
+    ASSERT_EQ(model().moveCount(), static_cast<std::int32_t>(expected.size()));
+    std::set<Grade> grades;
+
+    // 1. Stepping with → from the start: on the board, the game's move carries its value and the
+    // best moves the best value; the move list and the graph say the same.
+    window->moveList().setFocus();
+    for (std::int32_t number = 1; number <= model().moveCount(); ++number) {
+        SCOPED_TRACE(number);
+        ASSERT_EQ(model().position(), number - 1);
+        const std::vector<MoveValue>& values = shownValues();
+        const ReviewedMove& move = expected[number - 1];
+        EXPECT_EQ(values.front().value, move.best);
+        const QString played = model().cellText(model().gameMove(number));
+        EXPECT_TRUE(played.contains(cellValueText(move.value) + (move.value == move.best ? "、最善" : "") + "、本譜の手"))
+            << played.toStdString();
+        for (const MoveValue& other : values)
+            EXPECT_EQ(model().cellText(other.cell).contains(QStringLiteral("最善")), other.value == move.best);
+        const QTableWidget& list = window->moveList();
+        EXPECT_EQ(list.currentRow(), number - 1);
+        EXPECT_EQ(list.item(number, 3)->text(), QString::number(move.value));
+        EXPECT_EQ(list.item(number, 4)->text(), QString::number(move.best));
+        const QString away = list.item(number, 5)->text();
+        EXPECT_EQ(away.section(u' ', 0, 0), move.value == move.best ? QString() : QString::number(move.best - move.value));
+        grades.insert(gradeOf(move.best - move.value));
+        const Colour mover = model().gamePosition(number - 1).mover;
+        EXPECT_EQ(model().blackLead(number - 1), mover == BLACK ? move.best : -move.best);
+        press(&window->moveList(), Qt::Key_Right);
+    }
+    EXPECT_EQ(grades.size(), 4u) << "the game gives away at every grade";
+    EXPECT_TRUE(QTest::qWaitFor([this] { return model().gameSolved(); }, 120'000));
+
+    // 2. A variation from move 6: the second move in the board's order, by the cursor and Return.
+    press(&window->moveList(), Qt::Key_Home);
+    for (int i = 0; i < 5; ++i) press(&window->moveList(), Qt::Key_Right);
+    const std::vector<MoveValue> before = shownValues();
+    ASSERT_GE(before.size(), 2u);
+    window->board().setFocus();
+    press(&window->board(), Qt::Key_Down);
+    EXPECT_EQ(window->board().cursorCell(), before[1].cell);
+    EXPECT_EQ(window->board().accessibleName(), model().cellText(before[1].cell));
+    press(&window->board(), Qt::Key_Return);
+    ASSERT_EQ(model().variation(), std::vector<std::int32_t>{before[1].cell});
+    EXPECT_EQ(model().position(), 5);
+    const std::string tried = std::string(Game.substr(0, 10)) + cellName(before[1].cell);
+    std::map<std::int32_t, std::int32_t> shown;
+    for (const MoveValue& move : shownValues()) shown[move.cell] = move.value;
+    EXPECT_EQ(shown, analysedValues(tried));
+    EXPECT_EQ(before[1].value, -std::ranges::max(shown | std::views::values));
+
+    // 3. A click on a legal cell goes one move deeper; ← takes it back, Esc leaves the variation.
+    const std::int32_t cell = shownValues().back().cell;
+    QTest::mouseClick(&window->board(), Qt::LeftButton, {},
+                      QPoint(BoardMargin + (columnOf(cell) - 1) * CellSize + 20, BoardMargin + (rowOf(cell) - 1) * CellSize + 20));
+    EXPECT_EQ(model().variation().size(), 2u);
+    press(&window->board(), Qt::Key_Left);
+    EXPECT_EQ(model().variation().size(), 1u);
+    press(&window->board(), Qt::Key_Escape);
+    EXPECT_TRUE(model().variation().empty());
+    EXPECT_EQ(model().position(), 5);
+    EXPECT_TRUE(model().cellText(model().gameMove(6)).contains(QStringLiteral("本譜の手")));
+}
+
+// A bad record is refused in one line naming the move, and the game shown stays.
+TEST_F(ReviewWindowTest, RefusesABadRecordAndKeepsTheGame)
+{
+    ASSERT_TRUE(window->takeRecord(QStringLiteral("a2a1")));
+    const struct {
+        const char* record;
+        const char* says;
+    } cases[] = {
+        {"a2a1c", "3手目「c」は手のとちゅうでおわっています"},
+        {"a2a1d9", "3手目「d9」は盤のマスではありません"},
+        {"a2b2", "2手目「b2」は白のうてる手ではありません"},
+        {"b1a1c4d4b1a1b3c3a2b4d4a3b4c1a2c1c2a3d2d1b2d1d2d3c4a4d3a4a1", "29手目「a1」の前に対局はおわっています"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_FALSE(window->takeRecord(QString::fromUtf8(c.record)));
+        EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("complaint"))->text(), QString::fromUtf8(c.says)) << c.record;
+        EXPECT_EQ(model().record(), QStringLiteral("a2a1"));
+        EXPECT_EQ(model().moveCount(), 2);
+    }
+}
+
+}  // namespace
