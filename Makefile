@@ -3,7 +3,7 @@
 # make package: install what is missing, build, write build/nordamo_<version>_<arch>.deb.
 JOBS ?= $(shell nproc)
 
-.PHONY: setup build run test test-sanitize test-slow bench package check-book clean
+.PHONY: setup build run test test-sanitize test-slow bench package check-book check-opening-values clean
 
 setup:
 	@bash scripts/setup.sh
@@ -35,6 +35,9 @@ package: build
 
 check-book: build
 	./build/tools/book_builder --check
+
+check-opening-values: build
+	./build/tools/opening_values_builder --check
 
 clean:
 	rm -rf build build-sanitize

@@ -1,9 +1,11 @@
 #include "exact_solver.h"
 
+#include "opening_values.h"
 #include "search_paths.h"
 #include "solver_paths.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -58,7 +60,10 @@ const std::array<CellSet, std::size_t{1} << PlayingCellCount> StableCells = [] {
     return stable;
 }();
 
-ExactSolver::ExactSolver() : table(std::make_unique<SolverTable>()) {}
+ExactSolver::ExactSolver(OpeningValues from)
+    : table(std::make_unique<SolverTable>()), openingValues(from)
+{
+}
 
 ExactSolver::~ExactSolver() = default;
 
@@ -90,7 +95,9 @@ std::vector<MoveValue> ExactSolver::moveValues(BitBoard root, Side side, const S
     for (const auto& [i, turned] : legal) {
         if (solving) solving(PriorityOrder[i], values.size(), legal.size());
         const BitBoard child = side == Side::Com ? afterMove<Side::Com>(root, i, turned) : afterMove<Side::Man>(root, i, turned);
-        guess = exactValue(solver, *table, nodeCount, otherSide(side), child, places - 1, guess);
+        const std::optional<std::int32_t> known =
+            openingValues == OpeningValues::BuiltIn ? openingValue(child, otherSide(side)) : std::nullopt;
+        guess = known ? *known : exactValue(solver, *table, nodeCount, otherSide(side), child, places - 1, guess);
         values.push_back({PriorityOrder[i], -guess});
     }
     std::stable_sort(values.begin(), values.end(), [](const MoveValue& a, const MoveValue& b) { return a.value > b.value; });
