@@ -189,20 +189,22 @@ void firstSearchedMove(benchmark::State& state)
     const std::vector<std::uint64_t> keys = openingPositions(OpeningValueMoves).back();
     double worst = 0, total = 0;
     std::size_t count = 0;
-    std::uint64_t heaviest = 0;
+    std::uint64_t heaviest = 0, nodes = 0;
     for (auto _ : state) {
         worst = total = 0;
-        count = 0;
+        count = nodes = 0;
         for (std::size_t k = 0; k < keys.size(); k += 100, ++count) {
             const double start = threadSeconds();
             ExactSolver solver;
             benchmark::DoNotOptimize(solver.moveValues(boardOfKey(keys[k]), sideToMoveOf(keys[k])));
             const double seconds = threadSeconds() - start;
+            nodes += solver.nodes();
             if (seconds > worst) worst = seconds, heaviest = keys[k];
             total += seconds;
         }
     }
     state.counters["positions"] = static_cast<double>(count);
+    state.counters["nodes"] = static_cast<double>(nodes);
     state.counters["worst s"] = worst;
     state.counters["mean s"] = total / static_cast<double>(count);
     state.counters["target s"] = 0.2;
