@@ -92,7 +92,7 @@ std::vector<MoveValue> ExactSolver::moveValues(BitBoard root, Side side, const S
 
     // Neighbouring moves have near values: each one's search starts at the value of the one before.
     // Where the built-in table holds the position itself, no move is worth more than its value, and
-    // a best move is proven so by one search.
+    // each search starts at that instead: a best move is proven so by one search with a null window.
     const std::optional<std::int32_t> rootValue =
         openingValues == OpeningValues::BuiltIn ? openingValue(root, side) : std::nullopt;
     const std::int32_t lowest = rootValue ? -*rootValue : -PlayingCellCount;
@@ -103,7 +103,7 @@ std::vector<MoveValue> ExactSolver::moveValues(BitBoard root, Side side, const S
         const BitBoard child = side == Side::Com ? afterMove<Side::Com>(root, i, turned) : afterMove<Side::Man>(root, i, turned);
         const std::optional<std::int32_t> known =
             openingValues == OpeningValues::BuiltIn ? openingValue(child, otherSide(side)) : std::nullopt;
-        guess = known ? *known : exactValue(solver, *table, nodeCount, otherSide(side), child, places - 1, guess, lowest);
+        guess = known ? *known : exactValue(solver, *table, nodeCount, otherSide(side), child, places - 1, rootValue ? lowest : guess, lowest);
         values.push_back({PriorityOrder[i], -guess});
     }
     std::stable_sort(values.begin(), values.end(), [](const MoveValue& a, const MoveValue& b) { return a.value > b.value; });
