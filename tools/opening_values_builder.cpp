@@ -5,6 +5,7 @@
 //   opening_values_builder --write ai/opening_values_table.cpp [--workers N]
 //   opening_values_builder --check [--workers N]
 
+#include "builder_options.h"
 #include "exact_solver.h"
 #include "game_state.h"
 #include "opening_positions.h"
@@ -14,11 +15,8 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
-#include <cstdlib>
 #include <exception>
-#include <fstream>
 #include <mutex>
-#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -27,33 +25,6 @@
 #include <vector>
 
 namespace {
-
-struct Options {
-    bool check = false;
-    std::string output;
-    unsigned workers = std::max(std::thread::hardware_concurrency(), 1u);
-};
-
-std::optional<Options> optionsOf(const std::vector<std::string_view>& args)
-{
-    Options options;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const bool hasValue = i + 1 < args.size();
-        if (args[i] == "--check") {
-            options.check = true;
-        } else if (args[i] == "--write" && hasValue) {
-            options.output = args[++i];
-        } else if (args[i] == "--workers" && hasValue) {
-            const int workers = std::atoi(std::string(args[++i]).c_str());
-            if (workers < 1) return std::nullopt;
-            options.workers = static_cast<unsigned>(workers);
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (options.check == !options.output.empty()) return std::nullopt;
-    return options;
-}
 
 using Values = std::unordered_map<std::uint64_t, std::int32_t>;
 
@@ -146,20 +117,11 @@ bool matchesBuiltInValues(const std::vector<std::uint64_t>& entries)
     return differences == 0;
 }
 
-bool write(const std::string& path, const std::string& text)
-{
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-    out.close();
-    if (!out) std::fprintf(stderr, "opening_values_builder: cannot write %s\n", path.c_str());
-    return static_cast<bool>(out);
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    const auto options = optionsOf(std::vector<std::string_view>(argv + 1, argv + argc));
+    const auto options = builderOptionsOf(std::vector<std::string_view>(argv + 1, argv + argc));
     if (!options) {
         std::fprintf(stderr, "usage: opening_values_builder --write FILE | --check  [--workers N]\n");
         return 2;
@@ -168,7 +130,7 @@ int main(int argc, char** argv)
     try {
         const std::vector<std::uint64_t> entries = deriveEntries(options->workers);
         if (options->check) return matchesBuiltInValues(entries) ? 0 : 1;
-        return write(options->output, sourceFile(entries)) ? 0 : 1;
+        return writeSource("opening_values_builder", options->output, sourceFile(entries)) ? 0 : 1;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "opening_values_builder: %s\n", e.what());
         return 1;
