@@ -21,7 +21,7 @@ struct MoveValue {
 // number of moves.
 using SolvingMove = std::function<void(std::int32_t cell, std::size_t index, std::size_t count)>;
 
-// Where the values of the positions after the first OpeningValueMoves moves come from: the built-in
+// Where the values of the positions of the first OpeningValueMoves moves come from: the built-in
 // table (opening_values.h), or the search, which is how the table is derived and checked.
 enum class OpeningValues { BuiltIn, Searched };
 
