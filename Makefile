@@ -5,7 +5,7 @@
 JOBS ?= $(shell nproc)
 configure = cmake --preset $(1) $(if $(WERROR),-DCMAKE_COMPILE_WARNING_AS_ERROR=$(WERROR))
 
-.PHONY: setup build run test test-sanitize test-slow bench package check-book clean
+.PHONY: setup build run test test-sanitize test-slow bench package check-book check-opening-values clean
 
 # The tests and the benchmarks add their libraries to what setup installs.
 test test-sanitize test-slow: SETUP = test
@@ -41,6 +41,9 @@ package: build
 
 check-book: build
 	./build/tools/book_builder --check
+
+check-opening-values: build
+	./build/tools/opening_values_builder --check
 
 clean:
 	rm -rf build build-sanitize

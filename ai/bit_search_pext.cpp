@@ -3,6 +3,7 @@
 // includes before the target is set stays fit for every processor.
 #include "bit_board.h"
 #include "opening_book.h"
+#include "position_key.h"
 #include "search_paths.h"
 #include "solver_paths.h"
 

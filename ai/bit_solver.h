@@ -9,7 +9,7 @@
 #pragma once
 
 #include "bit_search.h"
-#include "opening_book.h"
+#include "position_key.h"
 #include "solver_paths.h"
 
 #include <algorithm>
@@ -18,44 +18,6 @@
 #include <optional>
 
 namespace {
-
-// A position's key: its discs from the first playing cell on (38 bits), its candidate cells above
-// them, and the side to move above those.
-inline constexpr std::int32_t KeyDiscsShift = 2 * FirstPlayingCell;
-inline constexpr std::int32_t KeyOpenShift = 2 * (LastPlayingCell + 1 - FirstPlayingCell);
-inline constexpr std::int32_t KeyMoverShift = KeyOpenShift + PlayingCellCount;
-static_assert(KeyMoverShift < 64);
-
-// The three symmetries of the start position besides the identity, a byte at a time. Discs: byte b
-// of the key's discs holds the cells FirstPlayingCell + 4b .. + 4b + 3; candidate cells: byte b of
-// the cell set holds PriorityOrder[8b .. 8b + 7].
-inline constexpr std::size_t ImageCount = MapCount - 1;
-inline constexpr std::size_t DiscBytes = (KeyOpenShift + 7) / 8;
-
-inline constexpr auto DiscImages = [] {
-    std::array<std::array<std::array<std::uint64_t, 256>, DiscBytes>, ImageCount> images{};
-    for (std::size_t m = 0; m < ImageCount; ++m)
-        for (std::size_t b = 0; b < DiscBytes; ++b)
-            for (std::uint32_t v = 0; v < 256; ++v)
-                for (std::int32_t j = 0; j < 4; ++j) {
-                    const std::int32_t cell = FirstPlayingCell + 4 * static_cast<std::int32_t>(b) + j;
-                    if (isPlayingCell(cell))
-                        images[m][b][v] |= std::uint64_t{v >> (2 * j) & 3}
-                                           << (2 * (mappedCell(m + 1, cell) - FirstPlayingCell));
-                }
-    return images;
-}();
-
-inline constexpr auto OpenImages = [] {
-    std::array<std::array<std::array<CellSet, 256>, 2>, ImageCount> images{};
-    for (std::size_t m = 0; m < ImageCount; ++m)
-        for (std::size_t b = 0; b < 2; ++b)
-            for (std::uint32_t v = 0; v < 256; ++v)
-                for (std::size_t j = 0; j < 8; ++j)
-                    if (v >> j & 1)
-                        images[m][b][v] |= CellSet{1} << PriorityIndex[mappedCell(m + 1, PriorityOrder[8 * b + j])];
-    return images;
-}();
 
 // The bits of both sides at the cells of a cell set, a byte of it at a time.
 inline constexpr auto CellSetDiscs = [] {
@@ -117,19 +79,6 @@ struct BitSolver {
         return std::nullopt;
     }
 
-    static std::uint64_t keyOf(Side mover, BitBoard board)
-    {
-        const std::uint64_t discs = board.discs >> KeyDiscsShift;
-        std::uint64_t key = discs | std::uint64_t{board.open} << KeyOpenShift;
-        for (std::size_t m = 0; m < ImageCount; ++m) {
-            std::uint64_t image = std::uint64_t{OpenImages[m][0][board.open & 0xff] | OpenImages[m][1][board.open >> 8]}
-                                  << KeyOpenShift;
-            for (std::size_t b = 0; b < DiscBytes; ++b) image |= DiscImages[m][b][discs >> (8 * b) & 0xff];
-            key = std::min(key, image);
-        }
-        return key | std::uint64_t{mover == Side::Man} << KeyMoverShift;
-    }
-
     // The final lead of mover with places free places, fail-soft in alpha < beta: a value at or
     // below alpha is an upper bound, one at or above beta a lower bound, one between exact.
     // passed: the other side has just been found unable to move. Few places left: every move in
@@ -169,7 +118,7 @@ struct BitSolver {
         if (const auto cut = stableCut<mover>(board, alpha, beta)) return *cut;
 
         // 2. The legal moves, while the table's bucket is fetched.
-        const std::uint64_t key = keyOf(mover, board);
+        const std::uint64_t key = positionKey(mover, board);
         SolverEntry* const bucket = table.bucketOf(key);
         __builtin_prefetch(bucket);
         std::array<std::int32_t, PlayingCellCount> cells;

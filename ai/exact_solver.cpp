@@ -1,9 +1,11 @@
 #include "exact_solver.h"
 
+#include "opening_values.h"
 #include "search_paths.h"
 #include "solver_paths.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -27,14 +29,15 @@ std::int32_t freePlaces(BitBoard board)
     return places;
 }
 
-// The exact final lead of mover, by searches with a null window: the first at guess, the next
-// three a step beyond the bound the last one found, then halving what is left open.
+// The exact final lead of mover, known to be at least lowest, by searches with a null window: the
+// first at guess, the next three a step beyond the bound the last one found, then halving what is
+// left open.
 std::int32_t exactValue(const SolverPath& path, SolverTable& table, std::uint64_t& nodes, Side mover, BitBoard board,
-                        std::int32_t places, std::int32_t guess)
+                        std::int32_t places, std::int32_t guess, std::int32_t lowest)
 {
     if (places == 0) return mover == Side::Com ? topDiscLead(board.discs) : -topDiscLead(board.discs);
     constexpr std::int32_t Stepping = 4;
-    std::int32_t lower = -PlayingCellCount, upper = PlayingCellCount;
+    std::int32_t lower = lowest, upper = PlayingCellCount;
     bool rose = false;
     for (std::int32_t probe = 0; lower < upper; ++probe) {
         const std::int32_t beta = probe == 0          ? std::clamp(guess, lower + 1, upper)
@@ -58,7 +61,10 @@ const std::array<CellSet, std::size_t{1} << PlayingCellCount> StableCells = [] {
     return stable;
 }();
 
-ExactSolver::ExactSolver() : table(std::make_unique<SolverTable>()) {}
+ExactSolver::ExactSolver(OpeningValues from)
+    : table(std::make_unique<SolverTable>()), openingValues(from)
+{
+}
 
 ExactSolver::~ExactSolver() = default;
 
@@ -85,12 +91,19 @@ std::vector<MoveValue> ExactSolver::moveValues(BitBoard root, Side side, const S
             legal.push_back({std::countr_zero(rest), turned});
 
     // Neighbouring moves have near values: each one's search starts at the value of the one before.
+    // Where the built-in table holds the position itself, no move is worth more than its value, and
+    // each search starts at that instead: a best move is proven so by one search with a null window.
+    const std::optional<std::int32_t> rootValue =
+        openingValues == OpeningValues::BuiltIn ? openingValue(root, side) : std::nullopt;
+    const std::int32_t lowest = rootValue ? -*rootValue : -PlayingCellCount;
     std::vector<MoveValue> values;
     std::int32_t guess = 0;
     for (const auto& [i, turned] : legal) {
         if (solving) solving(PriorityOrder[i], values.size(), legal.size());
         const BitBoard child = side == Side::Com ? afterMove<Side::Com>(root, i, turned) : afterMove<Side::Man>(root, i, turned);
-        guess = exactValue(solver, *table, nodeCount, otherSide(side), child, places - 1, guess);
+        const std::optional<std::int32_t> known =
+            openingValues == OpeningValues::BuiltIn ? openingValue(child, otherSide(side)) : std::nullopt;
+        guess = known ? *known : exactValue(solver, *table, nodeCount, otherSide(side), child, places - 1, rootValue ? lowest : guess, lowest);
         values.push_back({PriorityOrder[i], -guess});
     }
     std::stable_sort(values.begin(), values.end(), [](const MoveValue& a, const MoveValue& b) { return a.value > b.value; });

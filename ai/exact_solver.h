@@ -21,11 +21,15 @@ struct MoveValue {
 // number of moves.
 using SolvingMove = std::function<void(std::int32_t cell, std::size_t index, std::size_t count)>;
 
+// Where the values of the positions of the first OpeningValueMoves moves come from: the built-in
+// table (opening_values.h), or the search, which is how the table is derived and checked.
+enum class OpeningValues { BuiltIn, Searched };
+
 // Solves positions of the game state. What it learns of one position it keeps for the next, in a
 // table of fixed size taken when it is made.
 class ExactSolver {
 public:
-    ExactSolver();
+    explicit ExactSolver(OpeningValues openingValues = OpeningValues::BuiltIn);
     ~ExactSolver();
 
     // Every legal move of mover (HumanColour or ComColour) in the position of the game state, with
@@ -45,5 +49,6 @@ public:
 
 private:
     std::unique_ptr<SolverTable> table;
+    OpeningValues openingValues;
     std::uint64_t nodeCount = 0;
 };
