@@ -32,9 +32,9 @@ void startGame(Colour humanColour);
 // Why a move of a record cannot be played.
 enum class RecordFault {
     None,
-    HalfMove,  // the text ends in the middle of a move
-    NotACell,  // the two characters name no playing cell
-    GameOver,  // neither side has a move left
+    HalfMove,     // the text ends in the middle of a move
+    NotACell,     // the two characters name no playing cell
+    GameOver,     // neither side has a move left
     NotPlayable,  // the side to move may not play there
 };
 

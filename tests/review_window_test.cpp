@@ -10,10 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <map>
 #include <ranges>
 #include <set>
-#include <regex>
 #include <sstream>
 
 namespace {
@@ -30,10 +30,14 @@ std::vector<ReviewedMove> analysedMoves(std::string_view record)
 {
     ExactSolver solver;
     std::istringstream lines(reviewGame(solver, record));
-    const std::regex moveLine(R"(^\s*\d+ (black|white) [a-d][1-4]\s+(-?\d+)\s+best\s+(-?\d+):.*)");
     std::vector<ReviewedMove> moves;
-    for (std::string text; std::getline(lines, text);)
-        if (std::smatch m; std::regex_match(text, m, moveLine)) moves.push_back({std::stoi(m[2]), std::stoi(m[3])});
+    for (std::string text; std::getline(lines, text);) {
+        // "  3 black b3  -12   best  -10: b1 a2   gave away 2"; a pass has no number.
+        int number, value, best;
+        char mover[6], cell[3];
+        if (std::sscanf(text.c_str(), "%d %5s %2s %d best %d:", &number, mover, cell, &value, &best) == 5)
+            moves.push_back({value, best});
+    }
     return moves;
 }
 
@@ -42,10 +46,12 @@ std::map<std::int32_t, std::int32_t> analysedValues(std::string_view record)
 {
     ExactSolver solver;
     std::istringstream lines(analysePosition(solver, record));
-    const std::regex moveLine(R"(^([a-d][1-4]) (-?\d+)$)");
     std::map<std::int32_t, std::int32_t> values;
-    for (std::string text; std::getline(lines, text);)
-        if (std::smatch m; std::regex_match(text, m, moveLine)) values[cellIndex(m[1].str())] = std::stoi(m[2]);
+    for (std::string text; std::getline(lines, text);) {
+        char cell[3];
+        int value;
+        if (std::sscanf(text.c_str(), "%2s %d", cell, &value) == 2 && cellIndex(cell) != 0) values[cellIndex(cell)] = value;
+    }
     return values;
 }
 
