@@ -24,6 +24,7 @@ struct BitBoard {
     // at the wall.
     std::uint64_t discs;
     CellSet open;  // the cells whose upper layer is free: the candidate cells
+    friend bool operator==(const BitBoard&, const BitBoard&) = default;
 };
 
 // The computer's bit of every cell; the others are the person's.

@@ -72,11 +72,12 @@ std::size_t ExactSolver::tableBytes() { return SolverTable::bytes(); }
 
 std::vector<MoveValue> ExactSolver::moveValues(Colour mover, const SolvingMove& solving)
 {
-    return moveValues(readBitBoard(), mover == State.ComColour ? Side::Com : Side::Man, solving);
+    return moveValues(readPosition(mover), solving);
 }
 
-std::vector<MoveValue> ExactSolver::moveValues(BitBoard root, Side side, const SolvingMove& solving)
+std::vector<MoveValue> ExactSolver::moveValues(Position position, const SolvingMove& solving)
 {
+    const auto [root, side] = position;
     const SearchPath& search = searchPathOf(lineReading());
     const SolverPath& solver = solverPathOf(lineReading());
     const std::int32_t places = freePlaces(root);

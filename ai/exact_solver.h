@@ -2,7 +2,7 @@
 // strong computer's search, which it leaves as it is.
 #pragma once
 
-#include "bit_board.h"
+#include "position.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -37,9 +37,9 @@ public:
     // no move. The candidate list must be current; the state is left as it was found.
     std::vector<MoveValue> moveValues(Colour mover, const SolvingMove& solving = {});
 
-    // The same for side in the position root, which may be any position of the game: the game
+    // The same for the position root, which may be any position of the game: the game
     // state is not read, so a solver of its own may run on another thread than the one that plays.
-    std::vector<MoveValue> moveValues(BitBoard root, Side side, const SolvingMove& solving = {});
+    std::vector<MoveValue> moveValues(Position root, const SolvingMove& solving = {});
 
     // Positions visited since the solver was made.
     std::uint64_t nodes() const { return nodeCount; }

@@ -9,9 +9,9 @@
 struct BackgroundSolver::Shared {
     std::mutex mutex;
     std::condition_variable wake;
-    std::deque<SolveJob> jobs;
+    std::deque<Position> jobs;
     Done done;  // emptied when the owner goes
-    std::optional<SolveJob> current;
+    std::optional<Position> current;
     std::atomic<bool> stopped = false;
     std::atomic<bool> dropCurrent = false;  // other work has come first
 };
@@ -20,10 +20,6 @@ namespace {
 
 struct Interrupted {};
 
-bool sameJob(const SolveJob& a, const SolveJob& b)
-{
-    return a.board.discs == b.board.discs && a.board.open == b.board.open && a.side == b.side;
-}
 
 }  // namespace
 
@@ -37,7 +33,7 @@ void BackgroundSolver::solveJobs(const std::shared_ptr<Shared>& shared)
         if (shared->stopped || shared->dropCurrent) throw Interrupted{};
     };
     for (;;) {
-        SolveJob job;
+        Position job;
         {
             std::unique_lock lock(shared->mutex);
             shared->wake.wait(lock, [&] { return shared->stopped || !shared->jobs.empty(); });
@@ -50,7 +46,7 @@ void BackgroundSolver::solveJobs(const std::shared_ptr<Shared>& shared)
         std::vector<MoveValue> values;
         bool solved = true;
         try {
-            values = solver.moveValues(job.board, job.side, giveWay);
+            values = solver.moveValues(job, giveWay);
         } catch (const Interrupted&) {
             solved = false;
         }
@@ -79,11 +75,11 @@ BackgroundSolver::~BackgroundSolver()
     worker.detach();
 }
 
-void BackgroundSolver::solve(std::vector<SolveJob> jobs)
+void BackgroundSolver::solve(std::vector<Position> jobs)
 {
     {
         const std::lock_guard lock(shared->mutex);
-        if (shared->current && (jobs.empty() || !sameJob(*shared->current, jobs.front()))) shared->dropCurrent = true;
+        if (shared->current && (jobs.empty() || *shared->current != jobs.front())) shared->dropCurrent = true;
         shared->jobs.assign(jobs.begin(), jobs.end());
     }
     shared->wake.notify_all();

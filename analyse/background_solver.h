@@ -9,17 +9,11 @@
 #include <thread>
 #include <vector>
 
-// A position to solve: every legal move of side in board.
-struct SolveJob {
-    BitBoard board;
-    Side side;
-};
-
 class BackgroundSolver {
 public:
     // Called on the solving thread with each job as it is done, never once the BackgroundSolver
     // is gone; it should only hand the values on, as a queued call does.
-    using Done = std::function<void(const SolveJob& job, std::vector<MoveValue> values)>;
+    using Done = std::function<void(const Position& position, std::vector<MoveValue> values)>;
 
     explicit BackgroundSolver(Done done);
     // Does not wait for a solve under way: the thread drops it at its next move and ends alone.
@@ -29,7 +23,7 @@ public:
 
     // The jobs to do next, in order, in place of those not yet done: a job under way that is not
     // the first of them gives way at its next move, and is done again when it comes round.
-    void solve(std::vector<SolveJob> jobs);
+    void solve(std::vector<Position> jobs);
 
 private:
     struct Shared;

@@ -12,9 +12,9 @@ LinePosition currentPosition()
 {
     LinePosition position{};
     std::ranges::copy(State.Board, position.board.begin());
-    position.bits = readBitBoard();
     position.ply = State.Ply;
     position.mover = sideToMove();
+    position.position = readPosition(position.mover == EMPTY ? colourDue() : position.mover);
     position.due = colourDue();
     if (position.mover != EMPTY) position.legal = legalCells(position.mover);
     for (const std::int32_t cell : PriorityOrder) {

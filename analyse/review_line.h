@@ -11,12 +11,9 @@
 #include <span>
 #include <vector>
 
-// A review replays its games with the computer black: the bit-board's Com side is black.
-inline constexpr Side sideOf(Colour colour) { return colour == BLACK ? Side::Com : Side::Man; }
-
 struct LinePosition {
     std::array<Cell, CellCount> board;  // both layers
-    BitBoard bits;
+    Position position;                  // what the solver takes, and what values are found by
     std::int32_t ply;                   // the number of the next move
     Colour mover;                       // the side to move, EMPTY when the game is over
     Colour due;                         // whose turn it was: not the mover after a pass

@@ -72,23 +72,21 @@ void startPosition(benchmark::State& state, LineReading reading)
     state.counters["peak MB"] = peakMegabytes();
 }
 
-// One position of a game, before a move: its board and the side to move.
-struct Position {
-    BitBoard board;
-    Side side;
-    std::string record;  // the moves that lead to it
+// One position of a game, before a move, and the moves that lead to it.
+struct GamePosition {
+    Position position;
+    std::string record;
 };
 
 // Every position of the game of record where a side is to move, the start first; the last is
 // where the record ends, when the game goes on from there.
-std::vector<Position> positionsOf(const std::string& record)
+std::vector<GamePosition> positionsOf(const std::string& record)
 {
     const std::vector<std::int32_t> moves = parseRecord(record);
-    std::vector<Position> positions;
+    std::vector<GamePosition> positions;
     startGame(WHITE);
     for (Colour mover = sideToMove(); mover != EMPTY; mover = sideToMove()) {
-        positions.push_back({readBitBoard(), mover == State.ComColour ? Side::Com : Side::Man,
-                             record.substr(0, 2 * static_cast<std::size_t>(State.Ply - 1))});
+        positions.push_back({readPosition(mover), record.substr(0, 2 * static_cast<std::size_t>(State.Ply - 1))});
         if (State.Ply > static_cast<std::int32_t>(moves.size())) break;
         playMoveAndGoOn(mover, moves[State.Ply - 1]);
     }
@@ -117,17 +115,17 @@ const std::vector<std::string>& wholeGames()
 
 // The positions of each move number, distinct: those of the whole games, and up to 12 more of the
 // recorded games.
-const std::map<std::int32_t, std::vector<Position>>& positionsByMove()
+const std::map<std::int32_t, std::vector<GamePosition>>& positionsByMove()
 {
-    static const std::map<std::int32_t, std::vector<Position>> byMove = [] {
-        std::map<std::int32_t, std::vector<Position>> positions;
+    static const std::map<std::int32_t, std::vector<GamePosition>> byMove = [] {
+        std::map<std::int32_t, std::vector<GamePosition>> positions;
         std::set<std::string> seen;
-        const auto add = [&](const Position& position) {
+        const auto add = [&](const GamePosition& position) {
             if (seen.insert(position.record).second)
                 positions[static_cast<std::int32_t>(position.record.size() / 2 + 1)].push_back(position);
         };
         for (const std::string& game : wholeGames())
-            for (const Position& position : positionsOf(game)) add(position);
+            for (const GamePosition& position : positionsOf(game)) add(position);
         std::mt19937 rng(6);
         std::vector<BookLine> recorded = readChoices(STRONG_CHOICES_FILE);
         std::shuffle(recorded.begin(), recorded.end(), rng);
@@ -135,7 +133,7 @@ const std::map<std::int32_t, std::vector<Position>>& positionsByMove()
         for (const BookLine& line : recorded) {
             std::string record;
             for (const std::int32_t cell : line.moves) record += cellName(cell);
-            for (const Position& position : positionsOf(record)) {
+            for (const GamePosition& position : positionsOf(record)) {
                 const auto move = static_cast<std::int32_t>(position.record.size() / 2 + 1);
                 if (more[move] < 12 && !seen.contains(position.record)) {
                     ++more[move];
@@ -160,15 +158,15 @@ double threadSeconds()
 // Every move's value at each position of that move, each with a fresh solver.
 void positionsOfMove(benchmark::State& state)
 {
-    const std::vector<Position>& positions = positionsByMove().at(static_cast<std::int32_t>(state.range(0)));
+    const std::vector<GamePosition>& positions = positionsByMove().at(static_cast<std::int32_t>(state.range(0)));
     double worst = 0, total = 0;
     std::string heaviest;
     for (auto _ : state) {
         worst = total = 0;
-        for (const Position& position : positions) {
+        for (const GamePosition& position : positions) {
             const double start = threadSeconds();
             ExactSolver solver;
-            benchmark::DoNotOptimize(solver.moveValues(position.board, position.side));
+            benchmark::DoNotOptimize(solver.moveValues(position.position));
             const double seconds = threadSeconds() - start;
             if (seconds > worst) worst = seconds, heaviest = position.record;
             total += seconds;
@@ -196,7 +194,7 @@ void firstSearchedMove(benchmark::State& state)
         for (std::size_t k = 0; k < keys.size(); k += 100, ++count) {
             const double start = threadSeconds();
             ExactSolver solver;
-            benchmark::DoNotOptimize(solver.moveValues(boardOfKey(keys[k]), sideToMoveOf(keys[k])));
+            benchmark::DoNotOptimize(solver.moveValues({boardOfKey(keys[k]), sideToMoveOf(keys[k])}));
             const double seconds = threadSeconds() - start;
             nodes += solver.nodes();
             if (seconds > worst) worst = seconds, heaviest = keys[k];
@@ -221,12 +219,12 @@ void wholeGame(benchmark::State& state)
     for (auto _ : state) {
         worst = total = 0;
         for (const std::string& game : wholeGames()) {
-            std::vector<Position> positions = positionsOf(game);
+            std::vector<GamePosition> positions = positionsOf(game);
             if (backwards) std::reverse(positions.begin(), positions.end());
             const double start = threadSeconds();
             ExactSolver solver;
-            for (const Position& position : positions)
-                benchmark::DoNotOptimize(solver.moveValues(position.board, position.side));
+            for (const GamePosition& position : positions)
+                benchmark::DoNotOptimize(solver.moveValues(position.position));
             const double seconds = threadSeconds() - start;
             if (seconds > worst) worst = seconds, heaviest = game;
             total += seconds;

@@ -60,9 +60,8 @@ void ReviewBoard::modelChanged()
 {
     // A new position puts the cursor on its best move; values arriving for it leave it alone.
     const LinePosition& shown = model.shown();
-    const std::tuple position{shown.bits.discs, shown.bits.open, shown.mover};
-    if (position != cursorPosition) cursor = 0;
-    cursorPosition = position;
+    if (shown.position != cursorPosition) cursor = 0;
+    cursorPosition = shown.position;
     tellCursor();
     update();
 }

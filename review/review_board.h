@@ -3,10 +3,11 @@
 // that walks the legal moves, best first.
 #pragma once
 
+#include "position.h"
+
 #include <QWidget>
 
 #include <cstdint>
-#include <tuple>
 #include <vector>
 
 class ReviewModel;
@@ -33,6 +34,6 @@ private:
 
     ReviewModel& model;
     std::size_t cursor = 0;
-    std::tuple<std::uint64_t, std::uint32_t, std::int32_t> cursorPosition;  // the position it is in
+    Position cursorPosition{};  // the position it is in
     bool cursorShown = false;
 };

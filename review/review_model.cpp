@@ -33,12 +33,12 @@ QString withoutSpace(QString text) { return text.remove(QRegularExpression(QStri
 
 ReviewModel::ReviewModel(QObject* parent)
     : QObject(parent),
-      solver([this](const SolveJob& job, std::vector<MoveValue> values) {
+      solver([this](const Position& position, std::vector<MoveValue> values) {
           // On the solving thread: the values are stored on the window's.
           QMetaObject::invokeMethod(
               this,
-              [this, key = Key{job.board.discs, job.board.open, job.side}, values = std::move(values)]() mutable {
-                  solved.emplace(key, std::move(values));
+              [this, position, values = std::move(values)]() mutable {
+                  solved.emplace(position, std::move(values));
                   emit changed();
               },
               Qt::QueuedConnection);
@@ -75,14 +75,9 @@ const LinePosition& ReviewModel::shown() const
     return variationLine.empty() ? line[at] : variationLine.back();
 }
 
-ReviewModel::Key ReviewModel::keyOf(const LinePosition& position)
-{
-    return {position.bits.discs, position.bits.open, sideOf(position.mover)};
-}
-
 const std::vector<MoveValue>* ReviewModel::valuesOf(const LinePosition& position) const
 {
-    const auto found = solved.find(keyOf(position));
+    const auto found = solved.find(position.position);
     return found == solved.end() ? nullptr : &found->second;
 }
 
@@ -198,14 +193,10 @@ void ReviewModel::showChanged()
 void ReviewModel::askForValues()
 {
     // The shown position first, then the rest of the game for its graph, from its start.
-    std::vector<SolveJob> jobs;
+    std::vector<Position> jobs;
     const auto ask = [&](const LinePosition& position) {
         if (position.mover == EMPTY || valuesOf(position) != nullptr) return;
-        const SolveJob job{position.bits, sideOf(position.mover)};
-        const bool asked = std::ranges::any_of(jobs, [&](const SolveJob& j) {
-            return j.board.discs == job.board.discs && j.board.open == job.board.open && j.side == job.side;
-        });
-        if (!asked) jobs.push_back(job);
+        if (std::ranges::find(jobs, position.position) == jobs.end()) jobs.push_back(position.position);
     };
     ask(shown());
     std::ranges::for_each(line, ask);

@@ -9,9 +9,8 @@
 #include <QObject>
 #include <QString>
 
-#include <map>
+#include <unordered_map>
 #include <optional>
-#include <tuple>
 #include <vector>
 
 class ReviewModel : public QObject {
@@ -72,8 +71,6 @@ signals:
     void changed();
 
 private:
-    using Key = std::tuple<std::uint64_t, CellSet, Side>;
-    static Key keyOf(const LinePosition& position);
     // The moves from the start to the shown position.
     std::vector<std::int32_t> shownMoves() const;
     void showChanged();
@@ -85,6 +82,6 @@ private:
     std::int32_t at = 0;
     std::vector<std::int32_t> variationMoves;
     std::vector<LinePosition> variationLine;  // after each variation move
-    std::map<Key, std::vector<MoveValue>> solved;
+    std::unordered_map<Position, std::vector<MoveValue>> solved;
     BackgroundSolver solver;
 };

@@ -46,7 +46,7 @@ TEST_F(FreshState, TheOpeningValuesAreTheSearchsOnASample)
     for (std::size_t p = 0; p < parents.size(); p += OPENING_SAMPLE_STRIDE) {
         const Side mover = sideToMoveOf(parents[p]);
         const BitBoard board = boardOfKey(parents[p]);
-        EXPECT_EQ(cellsAndValues(builtIn.moveValues(board, mover)), cellsAndValues(searched.moveValues(board, mover)))
+        EXPECT_EQ(cellsAndValues(builtIn.moveValues({board, mover})), cellsAndValues(searched.moveValues({board, mover})))
             << "key " << parents[p];
     }
     EXPECT_EQ(builtIn.nodes(), 0u);

@@ -41,7 +41,7 @@ Values solvedAfter(const std::vector<std::uint64_t>& parents, unsigned workers)
             ExactSolver solver(OpeningValues::Searched);
             for (std::size_t p = nextParent++; p < parents.size(); p = nextParent++) {
                 const NextPositions next = nextPositions(parents[p]);
-                const std::vector<MoveValue> moves = solver.moveValues(boardOfKey(parents[p]), sideToMoveOf(parents[p]));
+                const std::vector<MoveValue> moves = solver.moveValues({boardOfKey(parents[p]), sideToMoveOf(parents[p])});
                 const std::lock_guard lock(guard);
                 for (const MoveValue& move : moves) {
                     const std::size_t k = static_cast<std::size_t>(
