@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <vector>
 
@@ -35,22 +36,12 @@ std::string withSign(std::int32_t value)
     return text;
 }
 
-// Top discs of each colour on the board.
-std::map<Colour, std::int32_t> topDiscCounts()
-{
-    std::map<Colour, std::int32_t> counts{{BLACK, 0}, {WHITE, 0}};
-    for (const std::int32_t cell : PriorityOrder)
-        if (const Colour top = topDisc(State.Board[cell]); top == BLACK || top == WHITE) ++counts[top];
-    return counts;
-}
-
 std::string gameOver()
 {
-    const auto counts = topDiscCounts();
-    const std::int32_t lead = counts.at(BLACK) - counts.at(WHITE);
-    std::string text = "game over: black " + std::to_string(counts.at(BLACK)) + ", white " + std::to_string(counts.at(WHITE));
-    if (lead == 0) return text + ", a draw";
-    return text + ", " + colourName(lead > 0 ? BLACK : WHITE) + " wins by " + std::to_string(lead > 0 ? lead : -lead);
+    const TopDiscs discs = topDiscsOf(State.Board);
+    const std::string text = "game over: black " + std::to_string(discs.black) + ", white " + std::to_string(discs.white);
+    if (discs.leader() == EMPTY) return text + ", a draw";
+    return text + ", " + colourName(discs.leader()) + " wins by " + std::to_string(std::abs(discs.blackLead()));
 }
 
 // Who is to make move Ply: "move 9: white to move", with the pass before it when the colour due

@@ -17,11 +17,7 @@ LinePosition currentPosition()
     position.position = readPosition(position.mover == EMPTY ? colourDue() : position.mover);
     position.due = colourDue();
     if (position.mover != EMPTY) position.legal = legalCells(position.mover);
-    for (const std::int32_t cell : PriorityOrder) {
-        const Colour top = topDisc(State.Board[cell]);
-        position.blackDiscs += top == BLACK;
-        position.whiteDiscs += top == WHITE;
-    }
+    position.discs = topDiscsOf(State.Board);
     return position;
 }
 
@@ -29,6 +25,7 @@ LinePosition currentPosition()
 
 std::vector<LinePosition> linePositions(std::span<const std::int32_t> moves)
 {
+    const KeptGameState kept;
     startGame(WHITE);
     std::vector<LinePosition> positions{currentPosition()};
     for (const std::int32_t cell : moves) {
@@ -36,6 +33,15 @@ std::vector<LinePosition> linePositions(std::span<const std::int32_t> moves)
         positions.push_back(currentPosition());
     }
     return positions;
+}
+
+LinePosition positionAfter(std::span<const std::int32_t> moves)
+{
+    const KeptGameState kept;
+    startGame(WHITE);
+    for (const std::int32_t cell : moves)
+        if (playRecordedMove(cell) != RecordFault::None) break;
+    return currentPosition();
 }
 
 std::int32_t valueOf(std::span<const MoveValue> values, std::int32_t cell)

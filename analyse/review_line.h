@@ -18,12 +18,15 @@ struct LinePosition {
     Colour mover;                       // the side to move, EMPTY when the game is over
     Colour due;                         // whose turn it was: not the mover after a pass
     std::vector<std::int32_t> legal;    // the mover's cells, in candidate order
-    std::int32_t blackDiscs, whiteDiscs;
+    TopDiscs discs;
 };
 
-// The position before each of moves and the one after the last, replayed on the game state from
-// the start. The moves must be legal there, as in a record that replayRecordText takes whole.
+// The position before each of moves and the one after the last, replayed from the start; the game
+// state is left as it was found. The moves must be legal there, as in a record that reads whole.
 std::vector<LinePosition> linePositions(std::span<const std::int32_t> moves);
+
+// The position after moves, replayed as linePositions does.
+LinePosition positionAfter(std::span<const std::int32_t> moves);
 
 // The value of cell among a position's solved values; ScoreBelowAll when it is not there.
 std::int32_t valueOf(std::span<const MoveValue> values, std::int32_t cell);

@@ -39,6 +39,11 @@ ReviewModel::ReviewModel(QObject* parent)
               this,
               [this, position, values = std::move(values)]() mutable {
                   solved.emplace(position, std::move(values));
+                  // The best line goes on where it ended; its next position comes first.
+                  if (position == bestLineEnd.position) {
+                      followBestLine();
+                      askForValues();
+                  }
                   emit changed();
               },
               Qt::QueuedConnection);
@@ -105,15 +110,10 @@ std::optional<std::int32_t> ReviewModel::givenAway(std::int32_t number) const
 std::optional<std::int32_t> ReviewModel::blackLead(std::int32_t index) const
 {
     const LinePosition& position = line[index];
-    if (position.mover == EMPTY) return position.blackDiscs - position.whiteDiscs;
+    if (position.mover == EMPTY) return position.discs.blackLead();
     const auto* values = valuesOf(position);
     if (values == nullptr) return {};
     return position.mover == BLACK ? values->front().value : -values->front().value;
-}
-
-bool ReviewModel::gameSolved() const
-{
-    return std::ranges::all_of(line, [this](const LinePosition& p) { return p.mover == EMPTY || valuesOf(p) != nullptr; });
 }
 
 QString ReviewModel::cellText(std::int32_t cell) const
@@ -134,10 +134,10 @@ QString ReviewModel::statusText() const
 {
     const LinePosition& position = shown();
     if (position.mover == EMPTY) {
-        const std::int32_t lead = position.blackDiscs - position.whiteDiscs;
-        const QString count = QStringLiteral("終局 黒%1 白%2、").arg(position.blackDiscs).arg(position.whiteDiscs);
-        if (lead == 0) return count + QStringLiteral("ひきわけです");
-        return count + colourName(lead > 0 ? BLACK : WHITE) + QStringLiteral("の%1石がちです").arg(std::abs(lead));
+        const TopDiscs discs = position.discs;
+        const QString count = QStringLiteral("終局 黒%1 白%2、").arg(discs.black).arg(discs.white);
+        if (discs.leader() == EMPTY) return count + QStringLiteral("ひきわけです");
+        return count + colourName(discs.leader()) + QStringLiteral("の%1石がちです").arg(std::abs(discs.blackLead()));
     }
     QString text = QStringLiteral("%1手目、").arg(position.ply);
     if (position.mover != position.due) text += colourName(position.due) + QStringLiteral("はパスで、");
@@ -168,7 +168,7 @@ bool ReviewModel::play(std::int32_t cell)
     const std::vector<std::int32_t>& legal = shown().legal;
     if (std::ranges::find(legal, cell) == legal.end()) return false;
     variationMoves.push_back(cell);
-    variationLine.push_back(linePositions(shownMoves()).back());
+    variationLine.push_back(positionAfter(shownMoves()));
     showChanged();
     return true;
 }
@@ -186,19 +186,40 @@ void ReviewModel::showChanged()
 {
     // The game state holds the shown position, whose cells the screen reader's names read.
     replayRecord(shownMoves(), WHITE);
+    followBestLine();
     askForValues();
     emit changed();
 }
 
+void ReviewModel::followBestLine()
+{
+    bestMoves.clear();
+    bestLineEnd = shown();
+    std::vector<std::int32_t> played = shownMoves();
+    for (const auto* values = valuesOf(bestLineEnd); values != nullptr; values = valuesOf(bestLineEnd)) {
+        bestMoves.push_back(values->front().cell);
+        played.push_back(bestMoves.back());
+        bestLineEnd = positionAfter(played);
+    }
+}
+
+ReviewModel::BestLine ReviewModel::bestLine() const
+{
+    if (bestLineEnd.mover != EMPTY) return {bestMoves, std::nullopt};
+    return {bestMoves, bestLineEnd.discs};
+}
+
 void ReviewModel::askForValues()
 {
-    // The shown position first, then the rest of the game for its graph, from its start.
+    // The shown position first, then where its best line has reached, then the rest of the game
+    // for its graph, from its start.
     std::vector<Position> jobs;
     const auto ask = [&](const LinePosition& position) {
         if (position.mover == EMPTY || valuesOf(position) != nullptr) return;
         if (std::ranges::find(jobs, position.position) == jobs.end()) jobs.push_back(position.position);
     };
     ask(shown());
+    ask(bestLineEnd);
     std::ranges::for_each(line, ask);
     solver.solve(std::move(jobs));
 }

@@ -48,8 +48,15 @@ public:
     // Black's final lead under perfect play from position index of the game, the lead itself
     // when the game is over there.
     std::optional<std::int32_t> blackLead(std::int32_t index) const;
-    // True when every position of the game has its values.
-    bool gameSolved() const;
+
+    // The perfect continuation of the shown position as far as its values are known: at each
+    // position the first of its best moves. It reaches the end of the game once every position on
+    // it is solved, and then the result holds the final top discs.
+    struct BestLine {
+        std::vector<std::int32_t> moves;
+        std::optional<TopDiscs> result;
+    };
+    BestLine bestLine() const;
 
     // "a1 空き、10": the cell of the shown position, its discs and its value for the mover.
     QString cellText(std::int32_t cell) const;
@@ -74,6 +81,8 @@ private:
     // The moves from the start to the shown position.
     std::vector<std::int32_t> shownMoves() const;
     void showChanged();
+    // The best line's positions anew from the shown one, as far as their values reach.
+    void followBestLine();
     void askForValues();
 
     QString recordText;
@@ -82,6 +91,8 @@ private:
     std::int32_t at = 0;
     std::vector<std::int32_t> variationMoves;
     std::vector<LinePosition> variationLine;  // after each variation move
+    std::vector<std::int32_t> bestMoves;
+    LinePosition bestLineEnd;  // the position the best line has reached
     std::unordered_map<Position, std::vector<MoveValue>> solved;
     BackgroundSolver solver;
 };

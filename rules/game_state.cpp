@@ -95,3 +95,18 @@ std::int32_t cellIndex(std::string_view name)
     if (name.size() != 2 || name[0] < 'a' || name[0] > 'd' || name[1] < '1' || name[1] > '4') return 0;
     return (name[0] - 'a' + 1) + 5 * (name[1] - '0');
 }
+
+KeptGameState::KeptGameState() : kept(std::make_unique<const GameState>(State)) {}
+
+KeptGameState::~KeptGameState() { State = *kept; }
+
+TopDiscs topDiscsOf(std::span<const Cell, CellCount> board)
+{
+    TopDiscs discs;
+    for (const std::int32_t cell : PriorityOrder) {
+        const Colour top = topDisc(board[cell]);
+        discs.black += top == BLACK;
+        discs.white += top == WHITE;
+    }
+    return discs;
+}

@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -50,6 +52,29 @@ struct GameState {
 };
 
 extern GameState State;
+
+// Keeps a copy of the game state and puts it back when it goes: a replay in its scope leaves the
+// state as it found it.
+class KeptGameState {
+public:
+    KeptGameState();
+    ~KeptGameState();
+    KeptGameState(const KeptGameState&) = delete;
+    KeptGameState& operator=(const KeptGameState&) = delete;
+
+private:
+    std::unique_ptr<const GameState> kept;
+};
+
+// The top discs of each colour on a board; only they count at the end of a game.
+struct TopDiscs {
+    std::int32_t black = 0;
+    std::int32_t white = 0;
+    std::int32_t blackLead() const { return black - white; }
+    // The colour ahead, EMPTY when they are level.
+    Colour leader() const { return black > white ? BLACK : white > black ? WHITE : EMPTY; }
+};
+TopDiscs topDiscsOf(std::span<const Cell, CellCount> board);
 
 inline constexpr std::int32_t HeadSentinel = 0;
 inline constexpr std::int32_t TailSentinel = 1;

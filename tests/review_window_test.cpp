@@ -79,6 +79,13 @@ protected:
 
     void press(QWidget* to, Qt::Key key) { QTest::keyClick(to, key); }
 
+    bool gameSolved()
+    {
+        for (std::int32_t index = 0; index <= model().moveCount(); ++index)
+            if (!model().blackLead(index)) return false;
+        return true;
+    }
+
     std::unique_ptr<ReviewWindow> window;
 };
 
@@ -115,7 +122,7 @@ TEST_F(ReviewWindowTest, ShowsTheAnalysisValuesOfEveryMoveAndTriesAVariation)
         press(&window->moveList(), Qt::Key_Right);
     }
     EXPECT_EQ(grades.size(), 4u) << "the game gives away at every grade";
-    EXPECT_TRUE(QTest::qWaitFor([this] { return model().gameSolved(); }, 120'000));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return gameSolved(); }, 120'000));
 
     // 2. A variation from move 6: the second move in the board's order, by the cursor and Return.
     press(&window->moveList(), Qt::Key_Home);
@@ -146,6 +153,36 @@ TEST_F(ReviewWindowTest, ShowsTheAnalysisValuesOfEveryMoveAndTriesAVariation)
     EXPECT_TRUE(model().variation().empty());
     EXPECT_EQ(model().position(), 5);
     EXPECT_TRUE(model().cellText(model().gameMove(6)).contains(QStringLiteral("本譜の手")));
+}
+
+// From positions of the game and of a variation, the best line is a best move at every step, as
+// the analysis values them, and ends in the lead that perfect play was worth there.
+TEST_F(ReviewWindowTest, FollowsTheBestLineToTheEndOfTheGame)
+{
+    ASSERT_TRUE(window->takeRecord(QString::fromLatin1(Game.data(), qsizetype(Game.size()))));
+    const auto check = [this](std::string record) {
+        SCOPED_TRACE(record);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return model().bestLine().result.has_value(); }, 120'000));
+        const ReviewModel::BestLine best = model().bestLine();
+        const std::int32_t worth = std::ranges::max(analysedValues(record) | std::views::values);
+        const std::int32_t lead = model().shown().mover == BLACK ? worth : -worth;
+        for (const std::int32_t cell : best.moves) {
+            const std::map<std::int32_t, std::int32_t> values = analysedValues(record);
+            ASSERT_TRUE(values.contains(cell)) << cellName(cell);
+            EXPECT_EQ(values.at(cell), std::ranges::max(values | std::views::values)) << cellName(cell);
+            record += cellName(cell);
+        }
+        EXPECT_TRUE(analysedValues(record).empty()) << "the line ends the game";
+        EXPECT_EQ(best.result->blackLead(), lead);
+    };
+    for (const std::int32_t index : {0, 9, 20, model().moveCount() - 1}) {
+        model().goTo(index);
+        check(std::string(Game.substr(0, 2 * static_cast<std::size_t>(index))));
+    }
+    model().goTo(4);
+    const std::int32_t tried = model().shown().legal.back();
+    ASSERT_TRUE(model().play(tried));
+    check(std::string(Game.substr(0, 8)) + cellName(tried));
 }
 
 // A bad record is refused in one line naming the move, and the game shown stays.
