@@ -122,9 +122,7 @@ ReviewWindow::ReviewWindow(QWidget* parent)
     connect(&model, &ReviewModel::changed, this, &ReviewWindow::showPosition);
 
     // The record field keeps its own copy and paste while it has the focus.
-    const auto key = [this](QKeySequence sequence, auto action) {
-        connect(new QShortcut(sequence, this), &QShortcut::activated, this, action);
-    };
+    const auto key = [this](auto keys, auto action) { return new QShortcut(keys, this, this, action); };
     key(Qt::Key_Left, [this] { model.step(-1); });
     key(Qt::Key_Right, [this] { model.step(1); });
     key(Qt::Key_Home, [this] { model.goTo(0); });
@@ -135,7 +133,8 @@ ReviewWindow::ReviewWindow(QWidget* parent)
     key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] { QApplication::clipboard()->setImage(boardView->picture()); });
     key(QKeySequence::Save, [this] { saveBoardPictureAs(); });
     key(QKeySequence::Close, [this] { close(); });
-    key(QKeySequence::Quit, [this] { close(); });
+    // Windows' keys name none for quitting: Ctrl+Q there too.
+    if (QShortcut* quit = key(QKeySequence::Quit, [this] { close(); }); quit->keys().isEmpty()) quit->setKey(Qt::CTRL | Qt::Key_Q);
 
     showPosition();
     // Nine tenths of the screen's free room at most, so that it fits with its frame.
