@@ -120,6 +120,7 @@ ReviewWindow::ReviewWindow(QWidget* parent)
         if (row >= 0 && row != model.position()) model.goTo(row);
     });
     connect(&model, &ReviewModel::changed, this, &ReviewWindow::showPosition);
+    connect(qApp, &QApplication::focusChanged, this, &ReviewWindow::markListFocus);
 
     // The record field keeps its own copy and paste while it has the focus.
     const auto key = [this](auto keys, auto action) { return new QShortcut(keys, this, this, action); };
@@ -137,6 +138,7 @@ ReviewWindow::ReviewWindow(QWidget* parent)
     if (QShortcut* quit = key(QKeySequence::Quit, [this] { close(); }); quit->keys().isEmpty()) quit->setKey(Qt::CTRL | Qt::Key_Q);
 
     showPosition();
+    markListFocus();
     // Nine tenths of the screen's free room at most, so that it fits with its frame.
     const QRect room = screen()->availableGeometry();
     resize((room.size() * 9 / 10).boundedTo(LargestOpening).expandedTo(minimumSizeHint()));
@@ -212,6 +214,20 @@ void ReviewWindow::showPosition()
     for (const std::int32_t cell : model.variation()) tried << QString::fromStdString(cellName(cell));
     variationLine->setText(tried.isEmpty() ? QStringLiteral("本譜")
                                            : QStringLiteral("変化（%1手目から）: %2").arg(model.position() + 1).arg(tried.join(u' ')));
+}
+
+void ReviewWindow::markListFocus()
+{
+    // The current row in the desktop's selection colour while the list has the focus, else in a
+    // paler one with the plain text colour, so that where the focus is shows.
+    QPalette colours = palette();
+    if (!moves->hasFocus()) {
+        const QColor selection = colours.color(QPalette::Highlight), ground = colours.color(QPalette::Base);
+        colours.setColor(QPalette::Highlight, QColor((selection.red() + ground.red()) / 2, (selection.green() + ground.green()) / 2,
+                                                     (selection.blue() + ground.blue()) / 2));
+        colours.setColor(QPalette::HighlightedText, colours.color(QPalette::Text));
+    }
+    moves->setPalette(colours);
 }
 
 QString ReviewWindow::shownRecord() const

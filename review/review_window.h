@@ -37,6 +37,7 @@ protected:
 private:
     void fillMoveList();
     void showPosition();
+    void markListFocus();
     // The record of the game up to the shown position and of the variation from there.
     QString shownRecord() const;
     // Asks where to save the board's picture, then saves it there.
