@@ -139,9 +139,10 @@ ReviewWindow::ReviewWindow(QWidget* parent)
 
     showPosition();
     markListFocus();
-    // Nine tenths of the screen's free room at most, so that it fits with its frame.
+    // Most of the screen's free room, centred, with room to spare for a title bar of some 40
+    // pixels on a screen 720 high.
     const QRect room = screen()->availableGeometry();
-    resize((room.size() * 9 / 10).boundedTo(LargestOpening).expandedTo(minimumSizeHint()));
+    resize(QSize(room.width() * 9 / 10, room.height() * 17 / 20).boundedTo(LargestOpening).expandedTo(minimumSizeHint()));
     move(room.center() - rect().center());
     // The keys step through the game at once; Alt+K reaches the record field.
     boardView->setFocus();
