@@ -120,7 +120,7 @@ ReviewWindow::ReviewWindow(QWidget* parent)
         if (row >= 0 && row != model.position()) model.goTo(row);
     });
     connect(&model, &ReviewModel::changed, this, &ReviewWindow::showPosition);
-    connect(qApp, &QApplication::focusChanged, this, &ReviewWindow::markListFocus);
+    moves->installEventFilter(this);
 
     // The record field keeps its own copy and paste while it has the focus.
     const auto key = [this](auto keys, auto action) { return new QShortcut(keys, this, this, action); };
@@ -215,6 +215,12 @@ void ReviewWindow::showPosition()
     for (const std::int32_t cell : model.variation()) tried << QString::fromStdString(cellName(cell));
     variationLine->setText(tried.isEmpty() ? QStringLiteral("本譜")
                                            : QStringLiteral("変化（%1手目から）: %2").arg(model.position() + 1).arg(tried.join(u' ')));
+}
+
+bool ReviewWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == moves && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) markListFocus();
+    return QWidget::eventFilter(watched, event);
 }
 
 void ReviewWindow::markListFocus()
