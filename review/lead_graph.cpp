@@ -13,7 +13,7 @@
 namespace {
 
 constexpr int AxisWidth = 40;  // the leads written left of the plot
-constexpr int Margin = 8;
+constexpr int Margin = 12;
 constexpr int MarkRadius = 5;
 constexpr std::int32_t MostLead = PlayingCellCount;
 
@@ -21,7 +21,7 @@ constexpr std::int32_t MostLead = PlayingCellCount;
 
 LeadGraph::LeadGraph(ReviewModel& reviewModel, QWidget* parent) : QWidget(parent), model(reviewModel)
 {
-    setMinimumHeight(170);
+    setMinimumHeight(120);
     setAccessibleName(QStringLiteral("黒の石差のグラフ"));
     connect(&model, &ReviewModel::changed, this, qOverload<>(&QWidget::update));
 }

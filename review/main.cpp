@@ -8,14 +8,39 @@
 #include <QClipboard>
 
 #include <cstdio>
+#include <span>
+#include <string_view>
+
+namespace {
+
+constexpr std::string_view Usage =
+    "usage: nordamo-review [RECORD]\n"
+    "Shows a played game of nordamo move by move under perfect play. RECORD is the game as the game\n"
+    "writes it under the board: two characters a move, the column a-d and the row 1-4, black's first\n"
+    "move first, passes not written (a2a1c4...). Without it, a record on the clipboard is taken.\n"
+    "  --help     this text\n"
+    "  --version  the program's version\n";
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
+    // Answered before the display is opened, so that they work without one.
+    for (const std::string_view argument : std::span(argv + 1, argv + argc)) {
+        if (argument == "--help") {
+            std::fputs(Usage.data(), stdout);
+            return 0;
+        }
+        if (argument == "--version") {
+            std::puts("nordamo-review " NORDAMO_VERSION);
+            return 0;
+        }
+    }
     const auto application = openApplication(argc, argv);
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 2 || (arguments.size() == 2 && arguments[1].startsWith(u'-'))) {
-        std::fputs("usage: nordamo-review [RECORD]\n", arguments[1] == QStringLiteral("--help") ? stdout : stderr);
-        return arguments[1] == QStringLiteral("--help") ? 0 : 2;
+        std::fputs(Usage.data(), stderr);
+        return 2;
     }
     QApplication::setApplicationName(QStringLiteral("nordamo-review"));
     QApplication::setApplicationDisplayName(ApplicationTitle + QStringLiteral(" 検討"));

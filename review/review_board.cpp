@@ -23,6 +23,12 @@ const QColor BestGold(255, 200, 0);
 const QColor PlateDark(0, 0, 0, 200);
 const QColor PlayedRed(230, 0, 0);
 
+// The focus frame in the margin around the drawing; the board shrinks to no less than 60 % of the
+// game's size, where its values still read.
+constexpr int FocusMargin = 5;
+constexpr int FocusPen = 3;
+constexpr int SmallestSide = BoardSide * 3 / 5 + 2 * FocusMargin;
+
 QString signedValue(std::int32_t value) { return value > 0 ? QStringLiteral("+%1").arg(value) : QString::number(value); }
 
 QRect cellRect(std::int32_t cell)
@@ -34,7 +40,7 @@ QRect cellRect(std::int32_t cell)
 
 ReviewBoard::ReviewBoard(ReviewModel& reviewModel, QWidget* parent) : QWidget(parent), model(reviewModel)
 {
-    setFixedSize(BoardSide, BoardSide);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setFocusPolicy(Qt::StrongFocus);
     connect(&model, &ReviewModel::changed, this, &ReviewBoard::modelChanged);
     modelChanged();
@@ -54,6 +60,26 @@ std::int32_t ReviewBoard::cursorCell() const
 {
     const auto cells = movesInOrder();
     return cells.empty() ? 0 : cells[std::min(cursor, cells.size() - 1)];
+}
+
+QSize ReviewBoard::sizeHint() const { return {BoardSide + 2 * FocusMargin, BoardSide + 2 * FocusMargin}; }
+
+QSize ReviewBoard::minimumSizeHint() const { return {SmallestSide, SmallestSide}; }
+
+QTransform ReviewBoard::drawing() const
+{
+    const QRectF room = QRectF(rect()).adjusted(FocusMargin, FocusMargin, -FocusMargin, -FocusMargin);
+    const qreal scale = std::min(room.width(), room.height()) / BoardSide;
+    const QPointF corner = room.center() - QPointF(BoardSide, BoardSide) * scale / 2;
+    return QTransform::fromTranslate(corner.x(), corner.y()).scale(scale, scale);
+}
+
+QImage ReviewBoard::picture() const
+{
+    QImage image(BoardSide, BoardSide, QImage::Format_RGB32);
+    QPainter painter(&image);
+    paintBoard(painter);
+    return image;
 }
 
 void ReviewBoard::modelChanged()
@@ -79,7 +105,23 @@ void ReviewBoard::tellCursor()
 void ReviewBoard::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), WindowYellow);
+    const QTransform transform = drawing();
+    // Smooth edges once the picture is scaled; at the game's size its lines fall on whole pixels.
+    painter.setRenderHint(QPainter::Antialiasing, transform.m11() != 1.0);
+    if (hasFocus()) {
+        const QRectF drawn = transform.mapRect(QRectF(0, 0, BoardSide, BoardSide));
+        const qreal out = FocusMargin - FocusPen / 2.0;
+        painter.setPen(QPen(palette().color(QPalette::Highlight), FocusPen));
+        painter.drawRect(drawn.adjusted(-out, -out, out, out));
+    }
+    painter.setTransform(transform);
+    paintBoard(painter);
+    if (cursorShown && hasFocus() && cursorCell() != 0) drawCursorFrame(painter, cursorCell());
+}
+
+void ReviewBoard::paintBoard(QPainter& painter) const
+{
+    painter.fillRect(QRect(0, 0, BoardSide, BoardSide), WindowYellow);
     const LinePosition& shown = model.shown();
     drawBoard(painter, shown.board, windowFont(), palette().color(QPalette::WindowText));
 
@@ -91,6 +133,7 @@ void ReviewBoard::paintEvent(QPaintEvent* /*event*/)
     }
 
     // Every legal move's value on its plate, "…" until it is solved.
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setFont(windowFont(24, true));
     const auto* values = model.valuesOf(shown);
@@ -105,16 +148,14 @@ void ReviewBoard::paintEvent(QPaintEvent* /*event*/)
         painter.setPen(best ? Qt::black : Qt::white);
         painter.drawText(plate, Qt::AlignCenter, solved ? signedValue(value) : QStringLiteral("…"));
     }
-    painter.setRenderHint(QPainter::Antialiasing, false);
-
-    if (cursorShown && hasFocus() && cursorCell() != 0) drawCursorFrame(painter, cursorCell());
+    painter.restore();
 }
 
 void ReviewBoard::mousePressEvent(QMouseEvent* event)
 {
-    const QPoint at = event->position().toPoint() - QPoint(BoardMargin, BoardMargin);
+    const QPointF at = drawing().inverted().map(event->position()) - QPointF(BoardMargin, BoardMargin);
     if (event->button() != Qt::LeftButton || at.x() < 0 || at.y() < 0) return;
-    const int column = at.x() / CellSize + 1, row = at.y() / CellSize + 1;
+    const int column = int(at.x()) / CellSize + 1, row = int(at.y()) / CellSize + 1;
     if (row > 4 || column > 4) return;
     cursorShown = false;
     model.play(5 * row + column);

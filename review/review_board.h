@@ -1,10 +1,13 @@
 // The board of the review: the game's own drawing of the shown position, every legal move's value
 // on its cell, the best ones in gold, the game's move there framed in red, and a keyboard cursor
-// that walks the legal moves, best first.
+// that walks the legal moves, best first. It is drawn at the game's size and scaled to the widget,
+// its shape kept, with a frame around it while it has the focus.
 #pragma once
 
 #include "position.h"
 
+#include <QImage>
+#include <QTransform>
 #include <QWidget>
 
 #include <cstdint>
@@ -20,6 +23,13 @@ public:
 
     // The cell the keyboard's cursor is on, 0 when the shown position has no move.
     std::int32_t cursorCell() const;
+    // Where the board drawn at the game's size lies in the widget: scaled to fit, centred.
+    QTransform drawing() const;
+    // The board as the widget shows it, at the game's size, without the focus frame and cursor.
+    QImage picture() const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -31,6 +41,8 @@ private:
     std::vector<std::int32_t> movesInOrder() const;
     void modelChanged();
     void tellCursor();
+    // Draws the board, its values and the played move's frame at the game's size.
+    void paintBoard(QPainter& painter) const;
 
     ReviewModel& model;
     std::size_t cursor = 0;

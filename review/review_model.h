@@ -36,6 +36,8 @@ public:
     // The variation's moves played from position(); empty on the game's line.
     const std::vector<std::int32_t>& variation() const { return variationMoves; }
     const LinePosition& shown() const;
+    // The moves from the start to the shown position: the game's, then the variation's.
+    std::vector<std::int32_t> shownMoves() const;
 
     // The solved values of a position, best first; none until they have arrived.
     const std::vector<MoveValue>* valuesOf(const LinePosition& position) const;
@@ -78,8 +80,6 @@ signals:
     void changed();
 
 private:
-    // The moves from the start to the shown position.
-    std::vector<std::int32_t> shownMoves() const;
     void showChanged();
     // The best line's positions anew from the shown one, as far as their values reach.
     void followBestLine();

@@ -1,5 +1,6 @@
 // The review window: the record field, the board with its values, the move list, the graph, and
-// the keys that step through the game and back from a variation.
+// the keys that step through the game and back from a variation, copy the line shown and save
+// the board's picture. It opens to fit the screen it is on and grows with it.
 #pragma once
 
 #include "review_model.h"
@@ -8,6 +9,7 @@
 
 class QLabel;
 class QLineEdit;
+class QSplitter;
 class QTableWidget;
 class ReviewBoard;
 class LeadGraph;
@@ -21,14 +23,26 @@ public:
     // Takes the record and shows it in the field; a bad one is said in the window's one line of
     // complaint and changes nothing else. True when it was taken.
     bool takeRecord(const QString& record);
+    // Writes the board's picture to path as PNG; a failure is said in the line of complaint.
+    // True when it was written.
+    bool saveBoardPicture(const QString& path);
 
     ReviewModel& reviewModel() { return model; }
     ReviewBoard& board() { return *boardView; }
     QTableWidget& moveList() { return *moves; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void fillMoveList();
     void showPosition();
+    void markListFocus();
+    // The record of the game up to the shown position and of the variation from there.
+    QString shownRecord() const;
+    // Asks where to save the board's picture, then saves it there.
+    void saveBoardPictureAs();
 
     ReviewModel model;
     QString listedRecord;  // the game the move list holds
@@ -39,4 +53,5 @@ private:
     QLabel* variationLine;
     QTableWidget* moves;
     LeadGraph* graph;
+    QSplitter* panes;  // the board's side and the list's
 };

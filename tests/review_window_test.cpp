@@ -1,11 +1,19 @@
 // The review window stepped through a recorded game, its values held to the analysis's review of
-// the same game, then a variation tried by keys and by a click and left again.
+// the same game, then a variation tried by keys and by a click and left again; Tab and the
+// window's keys; the window on a laptop's screen of 1280 x 720 and made large.
 #include "analysis.h"
+#include "lead_graph.h"
 #include "review_board.h"
 #include "review_window.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -57,6 +65,20 @@ std::map<std::int32_t, std::int32_t> analysedValues(std::string_view record)
 
 QString cellValueText(std::int32_t value) { return QStringLiteral("、%1").arg(value); }
 
+// The width of the board's green in the widget's picture: how large the board is drawn.
+int greenWidth(QWidget& board)
+{
+    const QImage picture = board.grab().toImage();
+    const int y = picture.height() / 2;
+    int left = picture.width(), right = -1;
+    for (int x = 0; x < picture.width(); ++x) {
+        if (picture.pixelColor(x, y) != QColor(0, 128, 0)) continue;
+        left = std::min(left, x);
+        right = x;
+    }
+    return right - left;
+}
+
 class ReviewWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -77,7 +99,9 @@ protected:
         return *model().valuesOf(model().shown());
     }
 
-    void press(QWidget* to, Qt::Key key) { QTest::keyClick(to, key); }
+    void press(QWidget* to, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(to, key, modifiers); }
+
+    QLineEdit* recordField() { return window->findChild<QLineEdit*>(); }
 
     bool gameSolved()
     {
@@ -144,8 +168,8 @@ TEST_F(ReviewWindowTest, ShowsTheAnalysisValuesOfEveryMoveAndTriesAVariation)
 
     // 3. A click on a legal cell goes one move deeper; ← takes it back, Esc leaves the variation.
     const std::int32_t cell = shownValues().back().cell;
-    QTest::mouseClick(&window->board(), Qt::LeftButton, {},
-                      QPoint(BoardMargin + (columnOf(cell) - 1) * CellSize + 20, BoardMargin + (rowOf(cell) - 1) * CellSize + 20));
+    const QPointF inCell(BoardMargin + (columnOf(cell) - 1) * CellSize + 20, BoardMargin + (rowOf(cell) - 1) * CellSize + 20);
+    QTest::mouseClick(&window->board(), Qt::LeftButton, {}, window->board().drawing().map(inCell).toPoint());
     EXPECT_EQ(model().variation().size(), 2u);
     press(&window->board(), Qt::Key_Left);
     EXPECT_EQ(model().variation().size(), 1u);
@@ -203,6 +227,108 @@ TEST_F(ReviewWindowTest, RefusesABadRecordAndKeepsTheGame)
         EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("complaint"))->text(), QString::fromUtf8(c.says)) << c.record;
         EXPECT_EQ(model().record(), QStringLiteral("a2a1"));
         EXPECT_EQ(model().moveCount(), 2);
+    }
+}
+
+// Tab goes field, board, move list, button and round again, never through the list's cells; the
+// board marks its focus before any arrow has been pressed.
+TEST_F(ReviewWindowTest, TabVisitsEachPartOnceAndNeverMovesTheGame)
+{
+    ASSERT_TRUE(window->takeRecord(QString::fromLatin1(Game.data(), qsizetype(Game.size()))));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    press(&window->board(), Qt::Key_Right);
+    press(&window->board(), Qt::Key_Right);
+    recordField()->setFocus();
+    const QImage unfocused = window->board().grab().toImage();
+
+    std::vector<QWidget*> visited;
+    for (int tab = 0; tab < 40; ++tab) {
+        visited.push_back(QApplication::focusWidget());
+        press(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(model().position(), 2) << "after Tab " << tab + 1;
+    }
+    const std::vector<QWidget*> round = {recordField(), &window->board(), &window->moveList(), window->findChild<QPushButton*>()};
+    for (std::size_t i = 0; i < visited.size(); ++i) EXPECT_EQ(visited[i], round[i % round.size()]) << "focus " << i;
+
+    // The frame in the margin left of the drawing, in the desktop's highlight colour.
+    window->board().setFocus();
+    const QImage focused = window->board().grab().toImage();
+    const QPoint frame(int(window->board().drawing().dx()) - 4, window->board().height() / 2);
+    EXPECT_EQ(focused.pixelColor(frame), window->board().palette().color(QPalette::Highlight));
+    EXPECT_NE(unfocused.pixelColor(frame), focused.pixelColor(frame));
+}
+
+// Copy takes the line shown, variation and all, except in the record field, which keeps its own
+// copy and paste; the board's picture goes to the clipboard and to a file; Ctrl+W and Ctrl+Q close.
+TEST_F(ReviewWindowTest, KeysCopyTheLineShownSaveItsPictureAndClose)
+{
+    ASSERT_TRUE(window->takeRecord(QString::fromLatin1(Game.data(), qsizetype(Game.size()))));
+    model().goTo(5);
+    const std::int32_t tried = model().shown().legal.back();
+    ASSERT_TRUE(model().play(tried));
+    const QString line = QString::fromLatin1(Game.substr(0, 10).data(), 10) + QString::fromStdString(cellName(tried));
+    QClipboard& clipboard = *QApplication::clipboard();
+    for (QWidget* focus : {static_cast<QWidget*>(&window->board()), static_cast<QWidget*>(&window->moveList())}) {
+        clipboard.clear();
+        press(focus, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(clipboard.text(), line) << focus->accessibleName().toStdString();
+    }
+    recordField()->setFocus();
+    recordField()->selectAll();
+    press(recordField(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard.text(), model().record());
+    ASSERT_TRUE(window->takeRecord(QStringLiteral("a2a1")));
+    clipboard.setText(QStringLiteral("c4"));
+    press(recordField(), Qt::Key_End);
+    press(recordField(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(model().record(), QStringLiteral("a2a1c4"));
+
+    // The picture at the game's size, as the board shows it; a file that cannot be written is said.
+    const QImage picture = window->board().picture();
+    EXPECT_EQ(picture.size(), QSize(BoardMargin + 4 * CellSize, BoardMargin + 4 * CellSize));
+    press(&window->board(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(clipboard.image().convertToFormat(QImage::Format_RGB32), picture);
+    QTemporaryDir folder;
+    EXPECT_TRUE(window->saveBoardPicture(folder.filePath(QStringLiteral("nordamo-03.png"))));
+    EXPECT_EQ(QImage(folder.filePath(QStringLiteral("nordamo-03.png"))).convertToFormat(QImage::Format_RGB32), picture);
+    const QString nowhere = folder.filePath(QStringLiteral("missing/nordamo-03.png"));
+    EXPECT_FALSE(window->saveBoardPicture(nowhere));
+    EXPECT_TRUE(window->findChild<QLabel*>(QStringLiteral("complaint"))->text().contains(nowhere));
+
+    for (const Qt::Key key : {Qt::Key_W, Qt::Key_Q}) {
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        press(&window->board(), key, Qt::ControlModifier);
+        EXPECT_FALSE(window->isVisible()) << char(key);
+    }
+}
+
+// On a screen of 1280 x 720 the window opens wholly on it; made 1920 x 1200 its board is drawn
+// larger; made as small as it goes its parts still stand apart.
+TEST_F(ReviewWindowTest, FitsTheScreenAndGrowsWithIt)
+{
+    const QRect room = window->screen()->availableGeometry();
+    ASSERT_EQ(room.size(), QSize(1280, 720));
+    EXPECT_TRUE(room.contains(window->frameGeometry())) << window->frameGeometry().width() << "x" << window->frameGeometry().height();
+    const int opening = greenWidth(window->board());
+
+    window->resize(1920, 1200);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->size() == QSize(1920, 1200); }));
+    EXPECT_GT(greenWidth(window->board()), opening * 3 / 2);
+
+    window->resize(1, 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->size() == window->minimumSize(); }));
+    const std::vector<QWidget*> parts = {recordField(), &window->board(), &window->moveList(), window->findChild<LeadGraph*>(),
+                                         window->findChild<QPushButton*>()};
+    for (QWidget* part : parts) {
+        const QRect place(part->mapTo(window.get(), QPoint()), part->size());
+        EXPECT_TRUE(window->rect().contains(place)) << part->metaObject()->className();
+        for (QWidget* other : parts) {
+            if (other == part) continue;
+            EXPECT_FALSE(place.intersects(QRect(other->mapTo(window.get(), QPoint()), other->size())));
+        }
     }
 }
 

@@ -1,5 +1,5 @@
-// The widget tests run in one QApplication named as the program's, on an offscreen screen of
-// 1280 x 800 unless another platform is given.
+// The widget tests run in one QApplication named as the program's, on the offscreen screen their
+// build names unless another platform is given.
 #include "application_identity.h"
 
 #include <QApplication>
