@@ -99,7 +99,9 @@ void ReviewBoard::tellCursor()
     QStringList cells;
     for (std::int32_t row = 1; row <= 4; ++row)
         for (std::int32_t column = 1; column <= 4; ++column) cells << model.cellText(5 * row + column);
-    setAccessibleDescription(model.statusText() + QStringLiteral("。") + cells.join(QStringLiteral("。")));
+    QStringList said{model.statusText(), cells.join(QStringLiteral("。"))};
+    if (const QString best = model.bestLineText(); !best.isEmpty()) said << best;
+    setAccessibleDescription(said.join(QStringLiteral("。")));
 }
 
 void ReviewBoard::paintEvent(QPaintEvent* /*event*/)

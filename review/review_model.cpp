@@ -27,6 +27,14 @@ QString faultText(const RecordStop& stop)
     return {};
 }
 
+// "終局 黒9 白7、黒の2石がちです".
+QString resultText(TopDiscs discs)
+{
+    const QString count = QStringLiteral("終局 黒%1 白%2、").arg(discs.black).arg(discs.white);
+    if (discs.leader() == EMPTY) return count + QStringLiteral("ひきわけです");
+    return count + colourName(discs.leader()) + QStringLiteral("の%1石がちです").arg(std::abs(discs.blackLead()));
+}
+
 QString withoutSpace(QString text) { return text.remove(QRegularExpression(QStringLiteral("\\s"))); }
 
 }  // namespace
@@ -133,15 +141,20 @@ QString ReviewModel::cellText(std::int32_t cell) const
 QString ReviewModel::statusText() const
 {
     const LinePosition& position = shown();
-    if (position.mover == EMPTY) {
-        const TopDiscs discs = position.discs;
-        const QString count = QStringLiteral("終局 黒%1 白%2、").arg(discs.black).arg(discs.white);
-        if (discs.leader() == EMPTY) return count + QStringLiteral("ひきわけです");
-        return count + colourName(discs.leader()) + QStringLiteral("の%1石がちです").arg(std::abs(discs.blackLead()));
-    }
+    if (position.mover == EMPTY) return resultText(position.discs);
     QString text = QStringLiteral("%1手目、").arg(position.ply);
     if (position.mover != position.due) text += colourName(position.due) + QStringLiteral("はパスで、");
     return text + colourName(position.mover) + QStringLiteral("のばんです");
+}
+
+QString ReviewModel::bestLineText() const
+{
+    if (shown().mover == EMPTY) return {};
+    QStringList cells;
+    for (const std::int32_t cell : bestMoves) cells << QString::fromStdString(cellName(cell));
+    const QString text = QStringLiteral("最善手順: ") + cells.join(u' ');
+    if (bestLineEnd.mover != EMPTY) return text + QStringLiteral(" …");
+    return text + QStringLiteral("、") + resultText(bestLineEnd.discs);
 }
 
 void ReviewModel::goTo(std::int32_t index)

@@ -59,6 +59,8 @@ public:
         std::optional<TopDiscs> result;
     };
     BestLine bestLine() const;
+    // "最善手順: a1 c1 b4 …", and the result once the line reaches the end; empty at the end.
+    QString bestLineText() const;
 
     // "a1 空き、10": the cell of the shown position, its discs and its value for the mover.
     QString cellText(std::int32_t cell) const;

@@ -42,6 +42,7 @@ ReviewWindow::ReviewWindow(QWidget* parent)
       complaint(new QLabel(this)),
       boardView(new ReviewBoard(model, this)),
       status(new QLabel(this)),
+      bestLine(new QLabel(this)),
       variationLine(new QLabel(this)),
       moves(new QTableWidget(0, ColumnCount, this)),
       graph(new LeadGraph(model, this)),
@@ -75,11 +76,15 @@ ReviewWindow::ReviewWindow(QWidget* parent)
     complaint->setObjectName(QStringLiteral("complaint"));
     complaint->setAccessibleName(QStringLiteral("まちがい"));
     variationLine->setWordWrap(true);
+    bestLine->setWordWrap(true);
+    bestLine->setObjectName(QStringLiteral("bestLine"));
+    bestLine->setAccessibleName(QStringLiteral("最善手順"));
     auto* boardSide = new QWidget(panes);
     auto* boardColumn = new QVBoxLayout(boardSide);
     boardColumn->setContentsMargins({});
     boardColumn->addWidget(boardView, 1);
     boardColumn->addWidget(status);
+    boardColumn->addWidget(bestLine);
     boardColumn->addWidget(variationLine);
 
     // The list above the graph, beside the board; each keeps a usable size.
@@ -94,7 +99,7 @@ ReviewWindow::ReviewWindow(QWidget* parent)
     panes->setChildrenCollapsible(false);
 
     auto* legend = new QLabel(QStringLiteral("数字: 最後の石差（打つ側から）　金: 最善　赤わく: 本譜の手\n"
-                                             "← → Home End: 手をすすめる・もどす　↑ ↓ Return: 変化をためす　Tab: つぎの欄\n"
+                                             "← → Home End: 手をすすめる・もどす　↑ ↓ Return: 変化をためす　B: 最善手をうつ　Tab: つぎの欄\n"
                                              "Ctrl+C: 棋譜をコピー　Ctrl+V: はりつけ　Ctrl+Shift+C: 盤の画像をコピー　"
                                              "Ctrl+S: 画像を保存　Ctrl+W: とじる"),
                               this);
@@ -129,6 +134,9 @@ ReviewWindow::ReviewWindow(QWidget* parent)
     key(Qt::Key_Home, [this] { model.goTo(0); });
     key(Qt::Key_End, [this] { model.goTo(model.moveCount()); });
     key(Qt::Key_Escape, [this] { model.backToGame(); });
+    key(Qt::Key_B, [this] {
+        if (const auto best = model.bestLine(); !best.moves.empty()) model.play(best.moves.front());
+    });
     key(QKeySequence::Paste, [this] { takeRecord(QApplication::clipboard()->text()); });
     key(QKeySequence::Copy, [this] { QApplication::clipboard()->setText(shownRecord()); });
     key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] { QApplication::clipboard()->setImage(boardView->picture()); });
@@ -211,6 +219,8 @@ void ReviewWindow::showPosition()
     QString shown = model.statusText();
     if (model.valuesOf(model.shown()) == nullptr && model.shown().mover != EMPTY) shown += QStringLiteral("（計算中…）");
     status->setText(shown);
+    bestLine->setText(model.bestLineText());
+    bestLine->setAccessibleDescription(bestLine->text());
     QStringList tried;
     for (const std::int32_t cell : model.variation()) tried << QString::fromStdString(cellName(cell));
     variationLine->setText(tried.isEmpty() ? QStringLiteral("本譜")

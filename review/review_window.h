@@ -50,6 +50,7 @@ private:
     QLabel* complaint;
     ReviewBoard* boardView;
     QLabel* status;
+    QLabel* bestLine;
     QLabel* variationLine;
     QTableWidget* moves;
     LeadGraph* graph;

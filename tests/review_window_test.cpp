@@ -198,6 +198,8 @@ TEST_F(ReviewWindowTest, FollowsTheBestLineToTheEndOfTheGame)
         }
         EXPECT_TRUE(analysedValues(record).empty()) << "the line ends the game";
         EXPECT_EQ(best.result->blackLead(), lead);
+        EXPECT_TRUE(window->findChild<QLabel*>(QStringLiteral("bestLine"))->text().startsWith(
+            QStringLiteral("最善手順: ") + QString::fromStdString(cellName(best.moves.front()))));
     };
     for (const std::int32_t index : {0, 9, 20, model().moveCount() - 1}) {
         model().goTo(index);
@@ -207,6 +209,12 @@ TEST_F(ReviewWindowTest, FollowsTheBestLineToTheEndOfTheGame)
     const std::int32_t tried = model().shown().legal.back();
     ASSERT_TRUE(model().play(tried));
     check(std::string(Game.substr(0, 8)) + cellName(tried));
+
+    // B plays the line on, a move at a time, as a variation.
+    const std::vector<std::int32_t> line = model().bestLine().moves;
+    press(&window->board(), Qt::Key_B);
+    press(&window->board(), Qt::Key_B);
+    EXPECT_EQ(model().variation(), (std::vector<std::int32_t>{tried, line[0], line[1]}));
 }
 
 // A bad record is refused in one line naming the move, and the game shown stays.
