@@ -22,7 +22,7 @@ struct LinePosition {
 };
 
 // The position before each of moves and the one after the last, replayed on the game state from
-// the start. The moves must be legal there, as in a record that replayRecordText takes whole.
+// the start. The moves must be legal there, as in a record that readRecord takes whole.
 std::vector<LinePosition> linePositions(std::span<const std::int32_t> moves);
 
 // The value of cell among a position's solved values; ScoreBelowAll when it is not there.
