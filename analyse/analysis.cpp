@@ -80,11 +80,13 @@ std::vector<std::int32_t> replayGameRecord(std::string_view record)
     case RecordFault::NotACell: throw BadRecord(where + "not a cell; cells are a-d and 1-4");
     case RecordFault::UnknownCharacter:
         throw BadRecord(where + "not a character of a record, which holds cells such as a2, passes and separators");
-    case RecordFault::NeedlessPass: throw BadRecord(where + colourName(stop.mover) + " has a move and may not pass; " + mayPlay);
+    case RecordFault::NeedlessPass:
+        throw BadRecord(where + colourName(stop.mover) + " has a move and may not pass; " + mayPlay);
     case RecordFault::GameOver: throw BadRecord(where + "the game is already over");
     case RecordFault::NotPlayable:
         throw BadRecord(where + "not a legal move for " + colourName(stop.mover) + "; " +
-                        (stop.mover != stop.due ? colourName(stop.due) + " has no move and passes, and " : "") + mayPlay);
+                        (stop.mover != stop.due ? colourName(stop.due) + " has no move and passes, and " : "") +
+                        mayPlay);
     case RecordFault::None: break;
     }
     return {};

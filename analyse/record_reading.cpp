@@ -60,7 +60,10 @@ Unit unitAt(std::string_view text, std::size_t at)
 }
 
 bool isDash(char32_t code) { return Dashes.find(code) != Dashes.npos; }
-bool isSeparator(char32_t code) { return isDash(code) || Spaces.find(code) != Spaces.npos || Commas.find(code) != Commas.npos; }
+bool isSeparator(char32_t code)
+{
+    return isDash(code) || Spaces.find(code) != Spaces.npos || Commas.find(code) != Commas.npos;
+}
 bool isLetterOrDigit(char32_t code) { return (code >= U'a' && code <= U'z') || (code >= U'0' && code <= U'9'); }
 bool isControl(char32_t code) { return code < 0x20 || (code >= 0x7F && code <= 0x9F); }
 
@@ -139,8 +142,11 @@ RecordReading readRecord(std::string_view text)
         const Colour due = colourDue(), mover = sideToMove();
         RecordFault fault = token.fault;
         if (fault == RecordFault::None && token.cell == 0) {
-            if (mover == EMPTY) fault = RecordFault::GameOver;
-            else if (mover == due || passWritten) fault = RecordFault::NeedlessPass;
+            if (mover == EMPTY) {
+                fault = RecordFault::GameOver;
+            } else if (mover == due || passWritten) {
+                fault = RecordFault::NeedlessPass;
+            }
             passWritten = true;
         } else if (fault == RecordFault::None) {
             fault = playRecordedMove(token.cell);

@@ -40,7 +40,8 @@ std::string quoteOf(std::string_view text, std::size_t from, std::size_t to)
     while (at < to) {
         wchar_t code = 0;
         const std::size_t length = characterAt(text, at, code);
-        if (at >= from) quote += length == 0 || std::iswcntrl(static_cast<wint_t>(code)) ? "\uFFFD" : text.substr(at, length);
+        if (at >= from)
+            quote += length == 0 || std::iswcntrl(static_cast<wint_t>(code)) ? "\uFFFD" : text.substr(at, length);
         at += length == 0 ? 1 : length;
         if (at > from && quote.empty()) return {};
     }
@@ -63,11 +64,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(reading.moves.size() <= MaxMoves, "more moves than a game holds");
     if (!reading.refusal) {
         const RecordReading again = readRecord(writtenRecord(reading.moves));
-        require(!again.refusal && again.moves == reading.moves, "the moves read do not read back as the game writes them");
+        require(!again.refusal && again.moves == reading.moves,
+                "the moves read do not read back as the game writes them");
         return 0;
     }
     const RecordRefusal& stop = *reading.refusal;
     require(stop.size > 0 && stop.at + stop.size <= size, "the quote lies outside the record");
-    require(stop.quote == quoteOf(text, stop.at, stop.at + stop.size), "the quote is not the record's own whole characters");
+    require(stop.quote == quoteOf(text, stop.at, stop.at + stop.size),
+            "the quote is not the record's own whole characters");
     return 0;
 }
