@@ -1,15 +1,17 @@
 # make run: install what is missing, build, start the game.
 # make test: install what is missing, build, run the test suite.
+# make fuzz: install clang and libFuzzer, build the record reading's fuzz target, run it a minute.
 # make package: install what is missing, build, write build/nordamo_<version>_<arch>.deb.
 # WERROR=ON (developers, CI): every warning of the project's own code is an error.
 JOBS ?= $(shell nproc)
 configure = cmake --preset $(1) $(if $(WERROR),-DCMAKE_COMPILE_WARNING_AS_ERROR=$(WERROR))
 
-.PHONY: setup build run test test-sanitize test-slow bench package check-book check-opening-values clean
+.PHONY: setup build run test test-sanitize test-slow bench package check-book check-opening-values fuzz clean
 
 # The tests and the benchmarks add their libraries to what setup installs.
 test test-sanitize test-slow: SETUP = test
 bench: SETUP = bench
+fuzz: SETUP = fuzz
 
 setup:
 	@bash scripts/setup.sh $(SETUP)
@@ -36,6 +38,14 @@ bench: build
 	./build/bench/nordamo_bench
 	./build/bench/nordamo_solver_bench
 
+# The record reading under libFuzzer for a minute from the committed seeds; any finding fails.
+fuzz: setup
+	$(call configure,fuzz)
+	cmake --build --preset fuzz -j $(JOBS)
+	mkdir -p build-fuzz/corpus
+	./build-fuzz/fuzz/record_reading_fuzz -max_total_time=60 -timeout=5 -print_final_stats=1 \
+	  -dict=fuzz/record.dict -artifact_prefix=build-fuzz/ build-fuzz/corpus fuzz/corpus
+
 package: build
 	cmake --build --preset default --target package
 
@@ -46,4 +56,4 @@ check-opening-values: build
 	./build/tools/opening_values_builder --check
 
 clean:
-	rm -rf build build-sanitize
+	rm -rf build build-sanitize build-fuzz

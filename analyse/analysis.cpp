@@ -2,6 +2,7 @@
 
 #include "legality.h"
 #include "played_move.h"
+#include "record_reading.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -12,22 +13,6 @@
 namespace {
 
 std::string colourName(Colour colour) { return colour == BLACK ? "black" : "white"; }
-
-// A move of the record as it stands there, unprintable bytes as \xNN.
-std::string quoted(std::string_view move)
-{
-    std::string text = "\"";
-    for (const char c : move) {
-        if (c >= 0x20 && c < 0x7f && c != '"' && c != '\\') {
-            text += c;
-        } else {
-            char escaped[5];
-            std::snprintf(escaped, sizeof escaped, "\\x%02x", static_cast<unsigned char>(c));
-            text += escaped;
-        }
-    }
-    return text + "\"";
-}
 
 std::string withSign(std::int32_t value)
 {
@@ -74,17 +59,28 @@ std::vector<std::int32_t> bestMoves(const std::vector<MoveValue>& values)
 
 }  // namespace
 
-void replayGameRecord(std::string_view record)
+std::vector<std::int32_t> replayGameRecord(std::string_view record)
 {
-    const RecordStop stop = replayRecordText(record, WHITE);
-    if (stop.fault == RecordFault::None) return;
-    const std::string where = "move " + std::to_string(stop.ply) + " " + quoted(stop.move) + ": ";
+    RecordReading reading = readRecord(record);
+    if (!reading.refusal) return std::move(reading.moves);
+    const RecordRefusal& stop = *reading.refusal;
+    const std::string where = "move " + std::to_string(stop.ply) + " \"" + stop.quote + "\": ";
+    const std::string mayPlay = colourName(stop.mover) + " may play " + writtenRecord(stop.legal, " ");
     switch (stop.fault) {
-    case RecordFault::HalfMove: throw BadRecord(where + "half a move");
-    case RecordFault::NotACell: throw BadRecord(where + "not a cell");
-    case RecordFault::GameOver: throw BadRecord(where + "the game is over");
-    default: throw BadRecord(where + "not a legal move for " + colourName(stop.mover) + " here");
+    case RecordFault::HalfMove: throw BadRecord(where + "half a move; a move is two characters, such as a2");
+    case RecordFault::NotACell: throw BadRecord(where + "not a cell; cells are a-d and 1-4");
+    case RecordFault::UnknownCharacter:
+        throw BadRecord(where + "not a character of a record, which holds cells such as a2, passes and separators");
+    case RecordFault::NeedlessPass:
+        throw BadRecord(where + colourName(stop.mover) + " has a move and may not pass; " + mayPlay);
+    case RecordFault::GameOver: throw BadRecord(where + "the game is already over");
+    case RecordFault::NotPlayable:
+        throw BadRecord(where + "not a legal move for " + colourName(stop.mover) + "; " +
+                        (stop.mover != stop.due ? colourName(stop.due) + " has no move and passes, and " : "") +
+                        mayPlay);
+    case RecordFault::None: break;
     }
+    return {};
 }
 
 std::string analysePosition(ExactSolver& solver, std::string_view record, const Progress& progress)
@@ -100,8 +96,7 @@ std::string analysePosition(ExactSolver& solver, std::string_view record, const 
 
 std::string reviewGame(ExactSolver& solver, std::string_view record, const Progress& progress)
 {
-    replayGameRecord(record);
-    const std::vector<std::int32_t> moves = parseRecord(record);
+    const std::vector<std::int32_t> moves = replayGameRecord(record);
     std::map<Colour, std::int32_t> givenAway{{BLACK, 0}, {WHITE, 0}};
     std::string text;
     startGame(WHITE);

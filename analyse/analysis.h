@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // A record that names no game: its message says what is wrong and where, in one line.
 class BadRecord : public std::runtime_error {
@@ -18,9 +19,10 @@ public:
 // What the analysis is solving now, as "move 5: c1 (3 of 7)".
 using Progress = std::function<void(const std::string& solving)>;
 
-// Plays the record, in the notation of the game's record (two characters a move, black first,
-// passes left out), from the start on the game state, the computer black. Throws BadRecord.
-void replayGameRecord(std::string_view record);
+// Reads the record as readRecord does (record_reading.h) and leaves the game state after it, the
+// computer black; returns its moves. Throws BadRecord, whose message names the move, quotes it
+// and says what is wrong and what would do.
+std::vector<std::int32_t> replayGameRecord(std::string_view record);
 
 // The position after the record: who is to move (and who passes to get there), then each legal
 // move with its value, "b1 -10", one a line, best first; or, for a game that is over, its result.

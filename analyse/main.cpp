@@ -14,7 +14,18 @@
 
 namespace {
 
-constexpr std::string_view Usage = "usage: nordamo-analyse [RECORD] | nordamo-analyse --review RECORD\n";
+constexpr std::string_view Usage =
+    "usage: nordamo-analyse [RECORD] | nordamo-analyse --review RECORD | nordamo-analyse --version\n";
+
+constexpr std::string_view Help = R"(
+Without --review: the exact value of every move in the position after RECORD, or at the start.
+With --review: the game of RECORD move by move, each move's value and what it gave away.
+
+RECORD is a game's record as the game writes it, such as a2a1c4: the moves in order, black first,
+each a column a-d and a row 1-4. Upper case and full-width characters do too, and so do spaces,
+commas, "、", "・" and single hyphens between moves. A pass may be written (pass, ps, パス or --)
+where the side to move has no move, or left out, as the game leaves it out.
+)";
 
 // What is being solved, on the terminal once the work has taken a second, and brought up to date
 // a few times a second; nothing when standard error is not a terminal. The line is wiped when
@@ -70,6 +81,11 @@ int main(int argc, char* argv[])
     const std::string_view first = argc > 1 ? argv[1] : "";
     if (first == "--help" || first == "-h") {
         std::fputs(Usage.data(), stdout);
+        std::fputs(Help.data(), stdout);
+        return 0;
+    }
+    if (first == "--version" && argc == 2) {
+        std::puts("nordamo-analyse " NORDAMO_VERSION);
         return 0;
     }
     const bool review = first == "--review";

@@ -22,7 +22,8 @@ struct LinePosition {
 };
 
 // The position before each of moves and the one after the last, replayed from the start; the game
-// state is left as it was found. The moves must be legal there, as in a record that reads whole.
+// state is left as it was found. The moves must be legal there, as in a record that readRecord
+// takes whole.
 std::vector<LinePosition> linePositions(std::span<const std::int32_t> moves);
 
 // The position after moves, replayed as linePositions does.

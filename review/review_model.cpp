@@ -2,9 +2,9 @@
 
 #include "accessibility.h"
 #include "played_move.h"
+#include "record_reading.h"
 
 #include <QMetaObject>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cstdlib>
@@ -13,15 +13,21 @@ namespace {
 
 QString colourName(Colour colour) { return colour == BLACK ? QStringLiteral("黒") : QStringLiteral("白"); }
 
-// The one line that refuses a record, as "7手目「b2」は白のうてる手ではありません".
-QString faultText(const RecordStop& stop)
+// The one line that refuses a record, as "7手目「b2」: 白はここにうてません（うてるのは a1 c1 a3）".
+QString faultText(const RecordRefusal& stop)
 {
-    const QString where = QStringLiteral("%1手目「%2」").arg(stop.ply).arg(QString::fromUtf8(stop.move.data(), qsizetype(stop.move.size())));
+    const QString where = QStringLiteral("%1手目「%2」: ").arg(stop.ply).arg(QString::fromStdString(stop.quote));
+    const QString cells = QString::fromStdString(writtenRecord(stop.legal, " "));
     switch (stop.fault) {
-    case RecordFault::HalfMove: return where + QStringLiteral("は手のとちゅうでおわっています");
-    case RecordFault::NotACell: return where + QStringLiteral("は盤のマスではありません");
-    case RecordFault::GameOver: return where + QStringLiteral("の前に対局はおわっています");
-    case RecordFault::NotPlayable: return where + QStringLiteral("は") + colourName(stop.mover) + QStringLiteral("のうてる手ではありません");
+    case RecordFault::HalfMove: return where + QStringLiteral("手は a2 のように二文字で書きます");
+    case RecordFault::NotACell: return where + QStringLiteral("マスは a〜d と 1〜4 で書きます");
+    case RecordFault::UnknownCharacter: return where + QStringLiteral("棋譜に書けるのはマス、パスと区切りだけです");
+    case RecordFault::NeedlessPass:
+        return where + colourName(stop.mover) + QStringLiteral("はうてる手があるのでパスできません（%1）").arg(cells);
+    case RecordFault::GameOver: return where + QStringLiteral("この手の前に対局はおわっています");
+    case RecordFault::NotPlayable:
+        return where + (stop.mover != stop.due ? colourName(stop.due) + QStringLiteral("はパスで、") : QString()) +
+               colourName(stop.mover) + QStringLiteral("はここにうてません（うてるのは %1）").arg(cells);
     case RecordFault::None: break;
     }
     return {};
@@ -34,9 +40,6 @@ QString resultText(TopDiscs discs)
     if (discs.leader() == EMPTY) return count + QStringLiteral("ひきわけです");
     return count + colourName(discs.leader()) + QStringLiteral("の%1石がちです").arg(std::abs(discs.blackLead()));
 }
-
-QString withoutSpace(QString text) { return text.remove(QRegularExpression(QStringLiteral("\\s"))); }
-
 }  // namespace
 
 ReviewModel::ReviewModel(QObject* parent)
@@ -63,18 +66,19 @@ ReviewModel::ReviewModel(QObject* parent)
 
 QString ReviewModel::recordFault(const QString& text)
 {
-    return faultText(replayRecordText(withoutSpace(text).toStdString(), WHITE));
+    const RecordReading reading = readRecord(text.toStdString());
+    return reading.refusal ? faultText(*reading.refusal) : QString();
 }
 
 QString ReviewModel::setRecord(const QString& text)
 {
-    const QString fault = recordFault(text);
-    if (!fault.isEmpty()) {
+    RecordReading reading = readRecord(text.toStdString());
+    if (reading.refusal) {
         showChanged();  // the game state back at the shown position
-        return fault;
+        return faultText(*reading.refusal);
     }
-    recordText = withoutSpace(text);
-    moves = parseRecord(recordText.toStdString());
+    moves = std::move(reading.moves);
+    recordText = QString::fromStdString(writtenRecord(moves));
     line = linePositions(moves);
     at = 0;
     variationMoves.clear();

@@ -19,9 +19,9 @@ class ReviewModel : public QObject {
 public:
     explicit ReviewModel(QObject* parent = nullptr);
 
-    // Takes the record of a game, "a2a1c4…" (white space is ignored), and shows its start. Returns
-    // an empty text, or one line that names the first bad move and what is wrong with it, in
-    // which case nothing changes.
+    // Takes the record of a game, "a2a1c4…" or as readRecord reads it (record_reading.h), and
+    // shows its start; record() holds it as the game writes it. Returns an empty text, or one line
+    // that names the first bad move, what is wrong and what would do, in which case nothing changes.
     QString setRecord(const QString& text);
     // What setRecord would say of the record, without taking it.
     static QString recordFault(const QString& text);

@@ -52,19 +52,6 @@ bool replayRecord(std::span<const std::int32_t> moves, Colour humanColour)
     return std::ranges::all_of(moves, [](std::int32_t cell) { return playRecordedMove(cell) == RecordFault::None; });
 }
 
-RecordStop replayRecordText(std::string_view record, Colour humanColour)
-{
-    startGame(humanColour);
-    for (std::size_t at = 0; at < record.size(); at += 2) {
-        const std::string_view move = record.substr(at, 2);
-        const std::int32_t ply = State.Ply;
-        const Colour mover = sideToMove();
-        const RecordFault fault = move.size() < 2 ? RecordFault::HalfMove : playRecordedMove(cellIndex(move));
-        if (fault != RecordFault::None) return {fault, ply, move, mover};
-    }
-    return {RecordFault::None, State.Ply, {}, sideToMove()};
-}
-
 std::vector<std::int32_t> legalCells(Colour colour)
 {
     std::vector<std::int32_t> cells;

@@ -29,22 +29,15 @@ bool playMoveAndGoOn(Colour colour, std::int32_t cell);
 // empty journal, Ply 1 and all 16 cells listed.
 void startGame(Colour humanColour);
 
-// Why a move of a record cannot be played.
+// Why a move of a record cannot be read or played.
 enum class RecordFault {
     None,
-    HalfMove,     // the text ends in the middle of a move
-    NotACell,     // the two characters name no playing cell
-    GameOver,     // neither side has a move left
-    NotPlayable,  // the side to move may not play there
-};
-
-// Where a record stopped: the number and text of the move that could not be played and the side
-// that was to make it; fault None, and the move after the last, when every move was played.
-struct RecordStop {
-    RecordFault fault;
-    std::int32_t ply;
-    std::string_view move;
-    Colour mover;
+    HalfMove,          // the text ends, or a separator comes, in the middle of a move
+    NotACell,          // the two characters name no playing cell
+    UnknownCharacter,  // a character that no record holds
+    NeedlessPass,      // a pass written where the side to move has a move
+    GameOver,          // neither side has a move left
+    NotPlayable,       // the side to move may not play there
 };
 
 // Plays cell for the side to move and goes on to the next move, a side that has no move passing.
@@ -54,11 +47,6 @@ RecordFault playRecordedMove(std::int32_t cell);
 // Starts a game and plays moves in order, black first, a side that has no move passing. Returns
 // false, and stops before it, at the first move that is not legal for the side to move.
 bool replayRecord(std::span<const std::int32_t> moves, Colour humanColour);
-
-// The same for a record as the game writes it, "a2a1c4" (two characters a move, black first,
-// passes left out): stops before the first move that cannot be played and tells which it is. No
-// record costs more than a game, however long it is.
-RecordStop replayRecordText(std::string_view record, Colour humanColour);
 
 // The colour whose turn move Ply is, as the moves so far have come: black at move 1, else the
 // other colour than that of the last move, whether it can move or not.

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Installs, once, every Debian package the build and the game need, with GTK's platform theme,
 # through which the game takes GNOME's colours; with the argument test, also those of the tests,
-# with bench those of the benchmarks, with wayland-check those of scripts/wayland_check.sh, with
-# look-check those of scripts/look_check.sh and scripts/screenshot.sh, with screen-reader-check
-# those of scripts/screen_reader_check.sh, with orca-check those of scripts/orca_check.sh and its
-# ja_JP.UTF-8 locale, with distro-check those of scripts/distro_check.sh and with arm64 those of
-# scripts/arm64_check.sh. Does nothing when all are there already. The names are those of
-# Debian 12, 13 and unstable, and of Ubuntu 24.04 LTS.
+# with bench those of the benchmarks, with fuzz clang and its libFuzzer, with wayland-check those
+# of scripts/wayland_check.sh, with look-check those of scripts/look_check.sh and
+# scripts/screenshot.sh, with screen-reader-check those of scripts/screen_reader_check.sh, with
+# orca-check those of scripts/orca_check.sh and its ja_JP.UTF-8 locale, with distro-check those of
+# scripts/distro_check.sh and with arm64 those of scripts/arm64_check.sh. Does nothing when all
+# are there already. The names are those of Debian 12, 13 and unstable, and of Ubuntu 24.04 LTS.
 set -euo pipefail
 
 packages=(
@@ -19,6 +19,8 @@ packages=(
 case "${1:-}" in
   test) packages+=(libgtest-dev libgmock-dev xvfb xauth desktop-file-utils appstream lintian) ;;
   bench) packages+=(libbenchmark-dev) ;;
+  # libclang-rt-dev is the default clang's compiler-rt, which holds libFuzzer (libclang-rt-14-dev on Debian 12).
+  fuzz) packages+=(clang libclang-rt-dev) ;;
   wayland-check) packages+=(sway grim xwayland python3 iproute2) ;;
   look-check) packages+=(xvfb xauth xdotool imagemagick python3) ;;
   screen-reader-check) packages+=(xvfb xauth xdotool at-spi2-core python3-pyatspi dbus) ;;

@@ -217,18 +217,22 @@ TEST_F(ReviewWindowTest, FollowsTheBestLineToTheEndOfTheGame)
     EXPECT_EQ(model().variation(), (std::vector<std::int32_t>{tried, line[0], line[1]}));
 }
 
-// A bad record is refused in one line naming the move, and the game shown stays.
+// A record is taken as typed and kept as the game writes it; a bad one is refused in one line
+// that names the move and what would do, and the game shown stays.
 TEST_F(ReviewWindowTest, RefusesABadRecordAndKeepsTheGame)
 {
-    ASSERT_TRUE(window->takeRecord(QStringLiteral("a2a1")));
+    ASSERT_TRUE(window->takeRecord(QStringLiteral("Ａ２\u3000ａ１")));
     const struct {
         const char* record;
         const char* says;
     } cases[] = {
-        {"a2a1c", "3手目「c」は手のとちゅうでおわっています"},
-        {"a2a1d9", "3手目「d9」は盤のマスではありません"},
-        {"a2b2", "2手目「b2」は白のうてる手ではありません"},
-        {"b1a1c4d4b1a1b3c3a2b4d4a3b4c1a2c1c2a3d2d1b2d1d2d3c4a4d3a4a1", "29手目「a1」の前に対局はおわっています"},
+        {"a2a1c", "3手目「c」: 手は a2 のように二文字で書きます"},
+        {"a2a1d9", "3手目「d9」: マスは a〜d と 1〜4 で書きます"},
+        {"a2あ", "2手目「あ」: 棋譜に書けるのはマス、パスと区切りだけです"},
+        {"a2 パス", "2手目「パス」: 白はうてる手があるのでパスできません（a1 c1 a3）"},
+        {"a2b2", "2手目「b2」: 白はここにうてません（うてるのは a1 c1 a3）"},
+        {"a2a3a4a3c2c1a4b4c4b4c3d2d3d4d1b1d1b2c1a1a1a2", "22手目「a2」: 白はパスで、黒はここにうてません（うてるのは d4 c4 d2 d3 b3）"},
+        {"b1a1c4d4b1a1b3c3a2b4d4a3b4c1a2c1c2a3d2d1b2d1d2d3c4a4d3a4a1", "29手目「a1」: この手の前に対局はおわっています"},
     };
     for (const auto& c : cases) {
         EXPECT_FALSE(window->takeRecord(QString::fromUtf8(c.record)));
