@@ -1,6 +1,5 @@
 #include "review_board.h"
 
-#include "board_control.h"
 #include "board_drawing.h"
 #include "readable_text.h"
 #include "review_model.h"
@@ -72,7 +71,7 @@ void ReviewBoard::tellCursor()
     setAccessibleName(cell == 0 ? QStringLiteral("盤") : model.cellText(cell));
     QStringList cells;
     for (std::int32_t row = 1; row <= 4; ++row)
-        for (std::int32_t column = 1; column <= 4; ++column) cells << model.cellText(5 * row + column);
+        for (std::int32_t column = 1; column <= 4; ++column) cells << model.cellText(cellOf(row, column));
     setAccessibleDescription(model.statusText() + QStringLiteral("。") + cells.join(QStringLiteral("。")));
 }
 

@@ -1,6 +1,6 @@
 #include "review_model.h"
 
-#include "accessibility.h"
+#include "game_words.h"
 #include "played_move.h"
 
 #include <QMetaObject>
@@ -10,8 +10,6 @@
 #include <cstdlib>
 
 namespace {
-
-QString colourName(Colour colour) { return colour == BLACK ? QStringLiteral("黒") : QStringLiteral("白"); }
 
 // The one line that refuses a record, as "7手目「b2」は白のうてる手ではありません".
 QString faultText(const RecordStop& stop)
@@ -118,7 +116,7 @@ bool ReviewModel::gameSolved() const
 
 QString ReviewModel::cellText(std::int32_t cell) const
 {
-    QString text = accessibleCellName(cell);
+    QString text = accessibleCellName(shown().board, cell);
     const LinePosition& position = shown();
     if (std::ranges::find(position.legal, cell) == position.legal.end()) return text;
     const auto* values = valuesOf(position);

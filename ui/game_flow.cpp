@@ -5,6 +5,7 @@
 #include "message_box.h"
 #include "played_move.h"
 #include "radio_group.h"
+#include "status_announcement.h"
 #include "tform1.h"
 
 #include <QLabel>

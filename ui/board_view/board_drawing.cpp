@@ -1,11 +1,9 @@
-// The board drawn anew at every paint, and the wipe of its cells.
+// The board drawn from a board handed to it, the wipe of its cells and the cursor frame.
 #include "board_drawing.h"
 
-#include "board_control.h"
 #include "game_state.h"
 #include "outline_box.h"
 #include "readable_text.h"
-#include "tform1.h"
 
 #include <QPainter>
 
@@ -69,19 +67,6 @@ void drawLabel(QPainter& painter, QPoint at, const QString& text)
 
 }  // namespace
 
-void TForm1::paintEvent(QPaintEvent* /*event*/)
-{
-    QPainter painter(this);
-    FormPaint(painter);
-    if (boardControl->isCursorShown()) drawCursorFrame(painter, boardControl->cursorCell());
-    if (cellsWiped) drawWipedCells(painter);
-}
-
-void TForm1::FormPaint(QPainter& painter) const
-{
-    drawBoard(painter, State.Board, font(), palette().color(QPalette::WindowText));
-}
-
 void drawBoard(QPainter& painter, std::span<const Cell, CellCount> board, const QFont& font, const QColor& desktopText)
 {
     // 1.-2. The green board.
@@ -102,7 +87,7 @@ void drawBoard(QPainter& painter, std::span<const Cell, CellCount> board, const 
     painter.setPen(QPen(DiscOutline, 1, Qt::SolidLine));
     for (int row = 1; row <= 4; ++row) {
         for (int column = 1; column <= 4; ++column) {
-            const Cell& cell = board[5 * row + column];
+            const Cell& cell = board[cellOf(row, column)];
             drawDisc(painter, cellCorner(row, column), LowerDiscTops, cell.Lower);
             drawDisc(painter, cellCorner(row, column), UpperDiscTops, cell.Upper);
         }
@@ -136,17 +121,6 @@ void drawWipedCells(QPainter& painter)
                                            corner.x() + CellSize - WipeInset, corner.y() + CellSize - WipeInset));
         }
     }
-}
-
-void TForm1::ALLMarukesi()
-{
-    // 1.-2. The cells painted over with green circles, on the screen at once.
-    cellsWiped = true;
-    repaint();
-    cellsWiped = false;
-
-    // 3. The board of the game state as it now stands, in their place.
-    repaint();
 }
 
 void drawCursorFrame(QPainter& painter, std::int32_t cell)
