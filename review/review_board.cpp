@@ -111,12 +111,10 @@ void ReviewBoard::paintEvent(QPaintEvent* /*event*/)
 
 void ReviewBoard::mousePressEvent(QMouseEvent* event)
 {
-    const QPoint at = event->position().toPoint() - QPoint(BoardMargin, BoardMargin);
-    if (event->button() != Qt::LeftButton || at.x() < 0 || at.y() < 0) return;
-    const int column = at.x() / CellSize + 1, row = at.y() / CellSize + 1;
-    if (row > 4 || column > 4) return;
+    const std::int32_t cell = cellAtPoint(event->position().toPoint());
+    if (event->button() != Qt::LeftButton || cell == 0) return;
     cursorShown = false;
-    model.play(5 * row + column);
+    model.play(cell);
 }
 
 void ReviewBoard::keyPressEvent(QKeyEvent* event)

@@ -1,6 +1,7 @@
 #include "accessibility.h"
 
 #include "board_control.h"
+#include "board_drawing.h"
 #include "clickable_picture.h"
 #include "game_state.h"
 #include "game_words.h"
@@ -86,9 +87,8 @@ public:
     }
     QAccessibleInterface* childAt(int x, int y) const override
     {
-        const QPoint at = control()->mapFromGlobal(QPoint(x, y));
-        if (!control()->rect().contains(at)) return nullptr;
-        return child(Columns * (at.y() / CellSize) + at.x() / CellSize);
+        const std::int32_t cell = cellAtPoint(control()->parentWidget()->mapFromGlobal(QPoint(x, y)));
+        return cell == 0 ? nullptr : child(childIndexOf(cell));
     }
     QAccessibleInterface* focusChild() const override
     {

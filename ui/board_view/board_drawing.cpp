@@ -1,4 +1,5 @@
-// The board drawn from a board handed to it, the wipe of its cells and the cursor frame.
+// The board drawn from a board handed to it, the wipe of its cells, the cursor frame, and the
+// cell under a point.
 #include "board_drawing.h"
 
 #include "game_state.h"
@@ -42,6 +43,13 @@ constexpr int DigitAboveMiddle = 5;
 // all clear of the discs at the cell's sides and crossing them only at the top and the bottom.
 constexpr int FrameYellowLines = 3;
 constexpr int FrameLines = FrameYellowLines + 1;
+
+// The largest integer not above a / b, for b > 0: left of and above the board it goes negative.
+std::int64_t floorDivide(std::int64_t a, std::int64_t b) { return a / b - (a % b < 0 ? 1 : 0); }
+
+// The row or column 1..4 under a coordinate, or a value outside 1..4 off the board. A grid line
+// belongs to the cell left of it or above it.
+std::int64_t boardLine(int coordinate) { return floorDivide(std::int64_t{coordinate} - BoardMargin - 1, CellSize) + 1; }
 
 // Draws nothing for a layer that holds no disc.
 void drawDisc(QPainter& painter, QPoint corner, const int (&tops)[3], Colour disc)
@@ -134,4 +142,11 @@ void drawCursorFrame(QPainter& painter, std::int32_t cell)
         // A 1-pixel outline covers one pixel beyond the QRect's right and bottom edge.
         painter.drawRect(inside.adjusted(line, line, -line - 1, -line - 1));
     }
+}
+
+std::int32_t cellAtPoint(QPoint at)
+{
+    const std::int64_t row = boardLine(at.y()), column = boardLine(at.x());
+    if (row < 1 || row > 4 || column < 1 || column > 4) return 0;
+    return cellOf(static_cast<std::int32_t>(row), static_cast<std::int32_t>(column));
 }
