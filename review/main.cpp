@@ -1,7 +1,6 @@
 // nordamo-review: a played game under perfect play, move by move on the board.
 #include "application_identity.h"
 #include "desktop_platform.h"
-#include "embedded_pictures.h"
 #include "game_state.h"
 #include "review_window.h"
 

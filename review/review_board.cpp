@@ -1,6 +1,5 @@
 #include "review_board.h"
 
-#include "board_control.h"
 #include "board_drawing.h"
 #include "readable_text.h"
 #include "review_model.h"
@@ -98,7 +97,7 @@ void ReviewBoard::tellCursor()
     setAccessibleName(cell == 0 ? QStringLiteral("盤") : model.cellText(cell));
     QStringList cells;
     for (std::int32_t row = 1; row <= 4; ++row)
-        for (std::int32_t column = 1; column <= 4; ++column) cells << model.cellText(5 * row + column);
+        for (std::int32_t column = 1; column <= 4; ++column) cells << model.cellText(cellOf(row, column));
     QStringList said{model.statusText(), cells.join(QStringLiteral("。"))};
     if (const QString best = model.bestLineText(); !best.isEmpty()) said << best;
     setAccessibleDescription(said.join(QStringLiteral("。")));
@@ -155,12 +154,10 @@ void ReviewBoard::paintBoard(QPainter& painter) const
 
 void ReviewBoard::mousePressEvent(QMouseEvent* event)
 {
-    const QPointF at = drawing().inverted().map(event->position()) - QPointF(BoardMargin, BoardMargin);
-    if (event->button() != Qt::LeftButton || at.x() < 0 || at.y() < 0) return;
-    const int column = int(at.x()) / CellSize + 1, row = int(at.y()) / CellSize + 1;
-    if (row > 4 || column > 4) return;
+    const std::int32_t cell = cellAtPoint(drawing().inverted().map(event->position()).toPoint());
+    if (event->button() != Qt::LeftButton || cell == 0) return;
     cursorShown = false;
-    model.play(5 * row + column);
+    model.play(cell);
 }
 
 void ReviewBoard::keyPressEvent(QKeyEvent* event)

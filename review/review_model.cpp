@@ -1,6 +1,6 @@
 #include "review_model.h"
 
-#include "accessibility.h"
+#include "game_words.h"
 #include "played_move.h"
 #include "record_reading.h"
 
@@ -10,8 +10,6 @@
 #include <cstdlib>
 
 namespace {
-
-QString colourName(Colour colour) { return colour == BLACK ? QStringLiteral("黒") : QStringLiteral("白"); }
 
 // The one line that refuses a record, as "7手目「b2」: 白はここにうてません（うてるのは a1 c1 a3）".
 QString faultText(const RecordRefusal& stop)
@@ -130,7 +128,7 @@ std::optional<std::int32_t> ReviewModel::blackLead(std::int32_t index) const
 
 QString ReviewModel::cellText(std::int32_t cell) const
 {
-    QString text = accessibleCellName(cell);
+    QString text = accessibleCellName(shown().board, cell);
     const LinePosition& position = shown();
     if (std::ranges::find(position.legal, cell) == position.legal.end()) return text;
     const auto* values = valuesOf(position);

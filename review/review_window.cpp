@@ -1,5 +1,6 @@
 #include "review_window.h"
 
+#include "game_words.h"
 #include "grade_colours.h"
 #include "lead_graph.h"
 #include "review_board.h"
@@ -25,8 +26,6 @@
 namespace {
 
 enum Column { Number, Mover, Move, Value, Best, GivenAway, ColumnCount };
-
-QString colourName(Colour colour) { return colour == BLACK ? QStringLiteral("黒") : QStringLiteral("白"); }
 
 QString optionalNumber(std::optional<std::int32_t> value) { return value ? QString::number(*value) : QStringLiteral("…"); }
 

@@ -33,6 +33,8 @@ inline constexpr std::int32_t ScoreAboveAll = 33;
 inline constexpr std::int32_t CellSize = 95;
 inline constexpr std::int32_t BoardMargin = 34;
 
+// A cell from its row and column, and back.
+inline constexpr std::int32_t cellOf(std::int32_t row, std::int32_t column) { return 5 * row + column; }
 inline constexpr std::int32_t rowOf(std::int32_t cell) { return cell / 5; }
 inline constexpr std::int32_t columnOf(std::int32_t cell) { return cell % 5; }
 

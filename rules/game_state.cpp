@@ -93,7 +93,7 @@ std::string cellName(std::int32_t cell)
 std::int32_t cellIndex(std::string_view name)
 {
     if (name.size() != 2 || name[0] < 'a' || name[0] > 'd' || name[1] < '1' || name[1] > '4') return 0;
-    return (name[0] - 'a' + 1) + 5 * (name[1] - '0');
+    return cellOf(name[1] - '0', name[0] - 'a' + 1);
 }
 
 KeptGameState::KeptGameState() : kept(std::make_unique<const GameState>(State)) {}

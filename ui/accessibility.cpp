@@ -1,8 +1,10 @@
 #include "accessibility.h"
 
 #include "board_control.h"
+#include "board_drawing.h"
 #include "clickable_picture.h"
 #include "game_state.h"
+#include "game_words.h"
 #include "message_box.h"
 
 #include <QAccessibleWidget>
@@ -15,9 +17,7 @@ constexpr int Columns = 4;
 
 // The children of the board run row by row from a1, in the order the cells are drawn.
 int childIndexOf(std::int32_t cell) { return Columns * (rowOf(cell) - 1) + columnOf(cell) - 1; }
-std::int32_t cellOfChild(int index) { return 5 * (index / Columns + 1) + index % Columns + 1; }
-
-QString discName(Colour disc) { return disc == BLACK ? QStringLiteral("黒") : QStringLiteral("白"); }
+std::int32_t cellOfChild(int index) { return cellOf(index / Columns + 1, index % Columns + 1); }
 
 // The cursor cell of the focused board becomes the object that has the screen reader's focus.
 void reportCursorFocus(BoardControl& board)
@@ -45,7 +45,7 @@ public:
     QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
-    QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? accessibleCellName(cell) : QString(); }
+    QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? accessibleCellName(State.Board, cell) : QString(); }
     void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::ListItem; }
@@ -87,9 +87,8 @@ public:
     }
     QAccessibleInterface* childAt(int x, int y) const override
     {
-        const QPoint at = control()->mapFromGlobal(QPoint(x, y));
-        if (!control()->rect().contains(at)) return nullptr;
-        return child(Columns * (at.y() / CellSize) + at.x() / CellSize);
+        const std::int32_t cell = cellAtPoint(control()->parentWidget()->mapFromGlobal(QPoint(x, y)));
+        return cell == 0 ? nullptr : child(childIndexOf(cell));
     }
     QAccessibleInterface* focusChild() const override
     {
@@ -143,8 +142,6 @@ QAccessibleInterface* interfaceFor(const QString& className, QObject* object)
     if (className == QLatin1String("BoardControl")) return new BoardAccessible(static_cast<BoardControl*>(object));
     if (className == QLatin1String("ClickablePicture"))
         return new PictureButtonAccessible(static_cast<ClickablePicture*>(object));
-    if (className == QLatin1String("StatusAnnouncement"))
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
     return nullptr;
 }
 
@@ -152,20 +149,11 @@ QAccessibleInterface* interfaceFor(const QString& className, QObject* object)
 
 void installAccessibleInterfaces() { QAccessible::installFactory(interfaceFor); }
 
-QString accessibleCellName(std::int32_t cell)
-{
-    const Cell& held = State.Board[cell];
-    QString name = QString::fromStdString(cellName(cell)) + u' ';
-    if (held.Lower == EMPTY) return name + QStringLiteral("空き");
-    if (held.Upper == EMPTY) return name + discName(held.Lower);
-    return name + discName(held.Upper) + QStringLiteral("、下は") + discName(held.Lower);
-}
-
 QString playedMoveText(std::int32_t ply)
 {
     const std::int32_t* changed = State.JournalCell + State.JournalTop - State.ChangedCount[ply];
     const std::int32_t placed = changed[0];
-    QString text = discName(topDisc(State.Board[placed])) + QStringLiteral("が ") + QString::fromStdString(cellName(placed)) +
+    QString text = colourName(topDisc(State.Board[placed])) + QStringLiteral("が ") + QString::fromStdString(cellName(placed)) +
                    QStringLiteral(" にうちました。");
     QStringList turned;
     for (std::int32_t i = 1; i < State.ChangedCount[ply]; ++i) turned << QString::fromStdString(cellName(changed[i]));
@@ -180,28 +168,4 @@ void reportNewNames(BoardControl& board, std::span<const std::int32_t> cells)
         changed.setChild(childIndexOf(cell));
         QAccessible::updateAccessibility(&changed);
     }
-}
-
-StatusAnnouncement::StatusAnnouncement(QWidget* parent) : QWidget(parent)
-{
-    setGeometry(0, 0, 0, 0);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-void StatusAnnouncement::announce(const QString& text)
-{
-    setAccessibleName(text);
-    QAccessibleEvent shown(this, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
-}
-
-StatusAnnouncements::StatusAnnouncements(QWidget* window) : QObject(window)
-{
-    for (StatusAnnouncement*& notification : notifications) notification = new StatusAnnouncement(window);
-}
-
-void StatusAnnouncements::announce(const QString& text)
-{
-    notifications[next]->announce(text);
-    next = (next + 1) % notifications.size();
 }

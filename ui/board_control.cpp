@@ -54,7 +54,7 @@ void BoardControl::keyPressEvent(QKeyEvent* event)
     default: QWidget::keyPressEvent(event); return;
     }
     // An arrow against the edge leaves the cursor where it is, and shows it all the same.
-    cursor = 5 * row + column;
+    cursor = cellOf(row, column);
     cursorShown = true;
     parentWidget()->update(geometry());
     emit cursorFocused();

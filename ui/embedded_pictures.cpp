@@ -16,10 +16,3 @@ QImage embeddedJpeg(const QString& resource)
     if (!decoded.error.isEmpty()) qWarning("%s: %s", qPrintable(resource), qPrintable(decoded.error));
     return decoded.image;
 }
-
-QIcon programIcon()
-{
-    QIcon icon;
-    for (int size : {16, 24, 32}) icon.addFile(QStringLiteral(":/icon%1.png").arg(size), QSize(size, size));
-    return icon;
-}

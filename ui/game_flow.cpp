@@ -1,10 +1,12 @@
 // A game from the OK button to its end: the start, the person's clicks, the computer's turn.
 #include "accessibility.h"
 #include "board_control.h"
+#include "board_drawing.h"
 #include "legality.h"
 #include "message_box.h"
 #include "played_move.h"
 #include "radio_group.h"
+#include "status_announcement.h"
 #include "tform1.h"
 
 #include <QLabel>
@@ -16,13 +18,6 @@
 namespace {
 
 constexpr std::string_view ComputerPasses = "コンピュータはパスです";
-
-// The largest integer not above a / b, for b > 0: left of and above the board it goes negative.
-std::int64_t floorDivide(std::int64_t a, std::int64_t b) { return a / b - (a % b < 0 ? 1 : 0); }
-
-// The row or column 1..4 under a client coordinate, or a value outside 1..4 off the board. A grid
-// line belongs to the cell left of it or above it.
-std::int64_t boardLine(int coordinate) { return floorDivide(std::int64_t{coordinate} - BoardMargin - 1, CellSize) + 1; }
 
 QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -72,10 +67,8 @@ void TForm1::FormMouseDown(Qt::MouseButton /*button*/, Qt::KeyboardModifiers /*s
     if (!Button1->isHidden()) return;
 
     // 2.-4. The cell under the click, if the person may play there.
-    const std::int64_t column = boardLine(x), row = boardLine(y);
-    if (column < 1 || column > 4 || row < 1 || row > 4) return;
-    const auto cell = static_cast<std::int32_t>(5 * row + column);
-    if (!Sokouteruka(State.HumanColour, cell)) return;
+    const std::int32_t cell = cellAtPoint({x, y});
+    if (cell == 0 || !Sokouteruka(State.HumanColour, cell)) return;
 
     // 5.-6. The move, and the next one listed; a refused move leaves the game where it was.
     if (!Jissai_Sokoutu(State.HumanColour, cell)) return;

@@ -1,6 +1,6 @@
 #include "pause.h"
 
-#include "desktop_platform.h"
+#include "screen_flush.h"
 #include "tform1.h"
 
 #include <thread>

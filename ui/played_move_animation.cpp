@@ -4,6 +4,7 @@
 #include "game_state.h"
 #include "played_move.h"
 #include "shape.h"
+#include "status_announcement.h"
 #include "tform1.h"
 
 #include <QLabel>

@@ -3,6 +3,7 @@
 #include "game_state.h"
 #include "invariants.h"
 #include "radio_group.h"
+#include "status_announcement.h"
 #include "tform1.h"
 
 #include <QLabel>

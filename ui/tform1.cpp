@@ -11,6 +11,7 @@
 #include "radio_group.h"
 #include "readable_text.h"
 #include "shape.h"
+#include "status_announcement.h"
 #include "window_font.h"
 #include "window_placement.h"
 

@@ -1,8 +1,5 @@
 #include "desktop_platform.h"
 
-#include <qpa/qplatformnativeinterface.h>
-#include <wayland-client.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -61,11 +58,4 @@ std::unique_ptr<QApplication> openApplication(int& argc, char** argv)
     for (const HeldMessage& message : heldMessages) qtHandler(message.type, {nullptr, 0, nullptr, message.category}, message.text);
     heldMessages.clear();
     return application;
-}
-
-void sendDrawingToScreen()
-{
-    QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
-    if (native == nullptr) return;
-    if (auto* display = static_cast<wl_display*>(native->nativeResourceForIntegration("wl_display"))) wl_display_flush(display);
 }

@@ -1,7 +1,5 @@
 #include "application_identity.h"
 
-#include "embedded_pictures.h"
-
 #include <QApplication>
 
 void nameApplication()
@@ -10,4 +8,11 @@ void nameApplication()
     QApplication::setApplicationDisplayName(ApplicationTitle);
     QApplication::setDesktopFileName(QStringLiteral("io.github.nordamo.nordamo"));
     QApplication::setWindowIcon(programIcon());
+}
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (int size : {16, 24, 32}) icon.addFile(QStringLiteral(":/icon%1.png").arg(size), QSize(size, size));
+    return icon;
 }

@@ -1,5 +1,5 @@
-// Where the cells lie on the window, the board drawn from a board handed to it, and the drawing
-// over it.
+// Where the cells lie on the window, the board drawn from a board handed to it, the drawing over
+// it, and the cell a click lands on.
 #pragma once
 
 #include "game_state.h"
@@ -17,6 +17,10 @@ inline QPoint cellCorner(int row, int column)
 {
     return {BoardMargin + (column - 1) * CellSize, BoardMargin + (row - 1) * CellSize};
 }
+
+// The playing cell under a point in client coordinates, 0 off the grid. A grid line belongs to
+// the cell left of it or above it.
+std::int32_t cellAtPoint(QPoint at);
 
 // The board of the window, drawn from board: the green board, the yellow band above it, the grid,
 // every disc of both layers, and the letters and digits around it in font's face, in desktopText

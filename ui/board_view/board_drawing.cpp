@@ -1,11 +1,10 @@
-// The board drawn anew at every paint, and the wipe of its cells.
+// The board drawn from a board handed to it, the wipe of its cells, the cursor frame, and the
+// cell under a point.
 #include "board_drawing.h"
 
-#include "board_control.h"
 #include "game_state.h"
 #include "outline_box.h"
 #include "readable_text.h"
-#include "tform1.h"
 
 #include <QPainter>
 
@@ -45,6 +44,13 @@ constexpr int DigitAboveMiddle = 5;
 constexpr int FrameYellowLines = 3;
 constexpr int FrameLines = FrameYellowLines + 1;
 
+// The largest integer not above a / b, for b > 0: left of and above the board it goes negative.
+std::int64_t floorDivide(std::int64_t a, std::int64_t b) { return a / b - (a % b < 0 ? 1 : 0); }
+
+// The row or column 1..4 under a coordinate, or a value outside 1..4 off the board. A grid line
+// belongs to the cell left of it or above it.
+std::int64_t boardLine(int coordinate) { return floorDivide(std::int64_t{coordinate} - BoardMargin - 1, CellSize) + 1; }
+
 // Draws nothing for a layer that holds no disc.
 void drawDisc(QPainter& painter, QPoint corner, const int (&tops)[3], Colour disc)
 {
@@ -69,19 +75,6 @@ void drawLabel(QPainter& painter, QPoint at, const QString& text)
 
 }  // namespace
 
-void TForm1::paintEvent(QPaintEvent* /*event*/)
-{
-    QPainter painter(this);
-    FormPaint(painter);
-    if (boardControl->isCursorShown()) drawCursorFrame(painter, boardControl->cursorCell());
-    if (cellsWiped) drawWipedCells(painter);
-}
-
-void TForm1::FormPaint(QPainter& painter) const
-{
-    drawBoard(painter, State.Board, font(), palette().color(QPalette::WindowText));
-}
-
 void drawBoard(QPainter& painter, std::span<const Cell, CellCount> board, const QFont& font, const QColor& desktopText)
 {
     // 1.-2. The green board.
@@ -102,7 +95,7 @@ void drawBoard(QPainter& painter, std::span<const Cell, CellCount> board, const 
     painter.setPen(QPen(DiscOutline, 1, Qt::SolidLine));
     for (int row = 1; row <= 4; ++row) {
         for (int column = 1; column <= 4; ++column) {
-            const Cell& cell = board[5 * row + column];
+            const Cell& cell = board[cellOf(row, column)];
             drawDisc(painter, cellCorner(row, column), LowerDiscTops, cell.Lower);
             drawDisc(painter, cellCorner(row, column), UpperDiscTops, cell.Upper);
         }
@@ -138,17 +131,6 @@ void drawWipedCells(QPainter& painter)
     }
 }
 
-void TForm1::ALLMarukesi()
-{
-    // 1.-2. The cells painted over with green circles, on the screen at once.
-    cellsWiped = true;
-    repaint();
-    cellsWiped = false;
-
-    // 3. The board of the game state as it now stands, in their place.
-    repaint();
-}
-
 void drawCursorFrame(QPainter& painter, std::int32_t cell)
 {
     // Inside the grid lines: from one pixel right of and below the cell's corner to one pixel
@@ -160,4 +142,11 @@ void drawCursorFrame(QPainter& painter, std::int32_t cell)
         // A 1-pixel outline covers one pixel beyond the QRect's right and bottom edge.
         painter.drawRect(inside.adjusted(line, line, -line - 1, -line - 1));
     }
+}
+
+std::int32_t cellAtPoint(QPoint at)
+{
+    const std::int64_t row = boardLine(at.y()), column = boardLine(at.x());
+    if (row < 1 || row > 4 || column < 1 || column > 4) return 0;
+    return cellOf(static_cast<std::int32_t>(row), static_cast<std::int32_t>(column));
 }

@@ -1,5 +1,5 @@
-// What the program asks of the desktop it runs on: the platform to open, a plain word when no
-// display can be opened, and each picture of the animation on the screen before its pause.
+// What a program asks of the desktop it runs on: the platform to open, and a plain word when no
+// display can be opened.
 #pragma once
 
 #include <QApplication>
@@ -20,8 +20,3 @@ std::string_view platformToUse(const char* qtQpaPlatform, const char* display, c
 // the standard error says that the game needs a graphical display and how to name one, and the
 // process ends with exit code 1; Qt's own messages of that attempt are left out.
 std::unique_ptr<QApplication> openApplication(int& argc, char** argv);
-
-// Sends what the window has drawn to the compositor now. A Wayland platform otherwise holds it
-// until the event loop runs again, which a busy pause does not let happen; on X11 each repaint is
-// sent already, and elsewhere there is nothing to send.
-void sendDrawingToScreen();
