@@ -21,6 +21,10 @@ public:
     // The cell the keyboard's cursor is on, 0 when the shown position has no move.
     std::int32_t cursorCell() const;
 
+signals:
+    // An arrow key has moved the cursor to another cell.
+    void cursorMoved();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -2,7 +2,9 @@
 
 #include "grade_colours.h"
 #include "lead_graph.h"
+#include "move_list.h"
 #include "review_board.h"
+#include "review_speech.h"
 #include "window_font.h"
 
 #include <QApplication>
@@ -32,7 +34,7 @@ ReviewWindow::ReviewWindow(QWidget* parent)
       boardView(new ReviewBoard(model, this)),
       status(new QLabel(this)),
       variationLine(new QLabel(this)),
-      moves(new QTableWidget(0, ColumnCount, this)),
+      moves(new MoveList(0, ColumnCount, this)),
       graph(new LeadGraph(model, this))
 {
     setWindowTitle(QStringLiteral("ノルダモ 検討"));
@@ -97,6 +99,7 @@ ReviewWindow::ReviewWindow(QWidget* parent)
     key(QKeySequence::Paste, [this] { takeRecord(QApplication::clipboard()->text()); });
 
     showPosition();
+    new ReviewSpeech(*this);
     // The keys step through the game at once; Alt+K reaches the record field.
     boardView->setFocus();
 }
@@ -106,6 +109,7 @@ bool ReviewWindow::takeRecord(const QString& record)
     const QString fault = model.setRecord(record);
     if (recordField->text() != record) recordField->setText(record);
     complaint->setText(fault);
+    emit recordRead(fault);
     return fault.isEmpty();
 }
 

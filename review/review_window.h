@@ -26,6 +26,10 @@ public:
     ReviewBoard& board() { return *boardView; }
     QTableWidget& moveList() { return *moves; }
 
+signals:
+    // A record given to takeRecord was taken (fault is empty) or refused with fault.
+    void recordRead(const QString& fault);
+
 private:
     void fillMoveList();
     void showPosition();
