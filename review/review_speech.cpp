@@ -4,8 +4,6 @@
 #include "review_board.h"
 #include "review_window.h"
 
-#include <QTableWidget>
-
 #include <algorithm>
 
 namespace {
@@ -42,12 +40,10 @@ ReviewSpeech::ReviewSpeech(ReviewWindow& reviewWindow)
     connect(&window.board(), &ReviewBoard::cursorMoved, this,
             [this] { announcements->announce(model.cellText(window.board().cursorCell())); });
     connect(&model, &ReviewModel::changed, this, &ReviewSpeech::modelChanged);
-    nameListCells();
 }
 
 void ReviewSpeech::modelChanged()
 {
-    nameListCells();
     const std::vector<std::int32_t>& now = model.variation();
     const bool sameGame = model.record() == record, samePosition = sameGame && model.position() == at;
     if (samePosition && now == variation) return tellArrivals();
@@ -93,27 +89,14 @@ void ReviewSpeech::tellStep(const QString& lead)
 
 void ReviewSpeech::tellArrivals()
 {
-    QStringList told;
+    QStringList arrived;
     if (!moveValueTold && model.valuesOf(*lastBefore) != nullptr) {
-        told << model.moveValueText(*lastBefore, lastCell);
+        arrived << model.moveValueText(*lastBefore, lastCell);
         moveValueTold = true;
     }
     if (!bestTold && model.valuesOf(model.shown()) != nullptr) {
-        told << model.bestMovesText();
+        arrived << model.bestMovesText();
         bestTold = true;
     }
-    if (!told.isEmpty()) announcements->announce(told.join(u'。'));
-}
-
-void ReviewSpeech::nameListCells()
-{
-    // A reader reads a row of the list whole, and then without the column headers.
-    QTableWidget& list = window.moveList();
-    for (int row = 0; row < list.rowCount(); ++row)
-        for (int column = 0; column < list.columnCount(); ++column) {
-            QTableWidgetItem* cell = list.item(row, column);
-            if (cell == nullptr) continue;
-            const QString text = cell->text().isEmpty() ? QStringLiteral("0") : cell->text();
-            cell->setData(Qt::AccessibleTextRole, list.horizontalHeaderItem(column)->text() + u' ' + text);
-        }
+    if (!arrived.isEmpty()) announcements->announce(arrived.join(u'。'));
 }

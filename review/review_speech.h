@@ -1,7 +1,6 @@
 // What a screen reader is told in the review window beyond the control that has the focus: each
 // step through the game or a variation with its values, and the values that come after it; the
-// board's cursor cell; a record typed or pasted, taken or refused; and the move list's cells
-// with the name of their column.
+// board's cursor cell; and a record typed or pasted, taken or refused.
 #pragma once
 
 #include "review_line.h"
@@ -24,8 +23,6 @@ public:
 
 private:
     void modelChanged();
-    // Names the move list's cells by their column as well as their text.
-    void nameListCells();
     // Tells the shown position after lead and notes which of its values it told.
     void tellStep(const QString& lead);
     // Tells the values of the told position that have come since.

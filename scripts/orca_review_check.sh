@@ -3,7 +3,7 @@
 # blind Japanese player does: opens nordamo-review on a recorded game, steps three moves on,
 # reaches the board by Tab from the record field, moves its cursor and plays a variation of two
 # moves there, takes one back, returns to the game by Esc, goes to its end and one move back in
-# the move list. Prints what Orca said, line by
+# the move list, and types a record that is refused. Prints what Orca said, line by
 # line, with the seconds since the window opened and the key pressed before. ORCA_KEEP=1 keeps
 # the work folder, ORCA_DEBUG=1 adds Orca's debug log to it.
 #   scripts/orca_review_check.sh [PROGRAM [RECORD]]
@@ -32,6 +32,7 @@ step "Escape" Escape
 step "End" End
 step "Tab: the move list" Tab
 step "Up" Up
+step "Alt+K, a2b2: a record with a move white may not play" alt+k a 2 b 2
 sleep 1
 
 print_spoken

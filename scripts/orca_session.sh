@@ -49,7 +49,12 @@ CONF
   sleep 1
   orca ${ORCA_DEBUG:+--debug-file "$work/orca-debug.txt"} 2>"$work/orca.log" &
   pids+=($!)
-  sleep 4
+  # Orca says that it is on once it listens; on a busy machine that takes a while.
+  for _ in $(seq 120); do
+    [ -s "$spoken" ] && break
+    sleep 0.5
+  done
+  sleep 1
   : >"$spoken"
 }
 
