@@ -1,5 +1,6 @@
 // The review window stepped through a recorded game, its values held to the analysis's review of
-// the same game, then a variation tried by keys and by a click and left again.
+// the same game, then a variation tried by keys and by a click and left again; and what a screen
+// reader is told meanwhile.
 #include "analysis.h"
 #include "review_board.h"
 #include "review_window.h"
