@@ -171,6 +171,7 @@ void ReviewBoard::keyPressEvent(QKeyEvent* event)
         cursorShown = true;
         tellCursor();
         update();
+        emit cursorMoved();
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:

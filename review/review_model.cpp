@@ -238,3 +238,40 @@ void ReviewModel::askForValues()
     std::ranges::for_each(line, ask);
     solver.solve(std::move(jobs));
 }
+
+// ---- What a screen reader is told of a step ----
+
+QString ReviewModel::moveValueText(const LinePosition& before, std::int32_t cell) const
+{
+    const QString name = QString::fromStdString(cellName(cell));
+    const auto* values = valuesOf(before);
+    if (values == nullptr) return name;
+    const std::int32_t value = valueOf(*values, cell), away = values->front().value - value;
+    return QStringLiteral("%1、%2、").arg(name).arg(value) + (away == 0 ? QStringLiteral("最善") : QStringLiteral("%1 損").arg(away));
+}
+
+QString ReviewModel::bestMovesText() const
+{
+    const auto* values = valuesOf(shown());
+    if (values == nullptr) return {};
+    QStringList best;
+    for (const MoveValue& move : *values)
+        if (move.value == values->front().value) best << QStringLiteral("%1 %2").arg(QString::fromStdString(cellName(move.cell))).arg(move.value);
+    return QStringLiteral("最善 ") + best.join(u'、');
+}
+
+QString ReviewModel::stepText(const LinePosition* before, std::int32_t cell) const
+{
+    QStringList parts;
+    if (before == nullptr) parts << QStringLiteral("開始");
+    else parts << QStringLiteral("%1手目 %2 ").arg(before->ply).arg(colourName(before->mover)) + moveValueText(*before, cell);
+    const LinePosition& position = shown();
+    if (position.mover == EMPTY) {
+        parts << statusText();
+    } else {
+        const QString passed = position.mover == position.due ? QString() : colourName(position.due) + QStringLiteral("はパス、");
+        parts << passed + colourName(position.mover) + QStringLiteral("のばん");
+    }
+    if (const QString best = bestMovesText(); !best.isEmpty()) parts << best;
+    return parts.join(u'。');
+}

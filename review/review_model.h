@@ -97,4 +97,17 @@ private:
     LinePosition bestLineEnd;  // the position the best line has reached
     std::unordered_map<Position, std::vector<MoveValue>> solved;
     BackgroundSolver solver;
+
+    // ---- What a screen reader is told of a step: built from the public methods above alone ----
+public:
+    // "a2、-10、10 損": the move of cell from position before, with its value for its mover and
+    // what it gave away ("、最善" when nothing); the cell alone until before is solved.
+    QString moveValueText(const LinePosition& before, std::int32_t cell) const;
+    // "最善 a1 10、c3 10": the shown position's best moves and their value; empty until it is
+    // solved, and when the game is over there.
+    QString bestMovesText() const;
+    // The shown position as reached by the move of cell from before (at the start of the game,
+    // before is null): "8手目 白 a2、-10、10 損。黒のばん。最善 a1 10、c3 10",
+    // "開始。黒のばん。最善 …", the result where the game is over. What is not solved yet is left out.
+    QString stepText(const LinePosition* before, std::int32_t cell) const;
 };

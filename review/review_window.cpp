@@ -3,7 +3,9 @@
 #include "game_words.h"
 #include "grade_colours.h"
 #include "lead_graph.h"
+#include "move_list.h"
 #include "review_board.h"
+#include "review_speech.h"
 #include "window_font.h"
 
 #include <QApplication>
@@ -43,7 +45,7 @@ ReviewWindow::ReviewWindow(QWidget* parent)
       status(new QLabel(this)),
       bestLine(new QLabel(this)),
       variationLine(new QLabel(this)),
-      moves(new QTableWidget(0, ColumnCount, this)),
+      moves(new MoveList(0, ColumnCount, this)),
       graph(new LeadGraph(model, this)),
       panes(new QSplitter(this))
 {
@@ -151,6 +153,7 @@ ReviewWindow::ReviewWindow(QWidget* parent)
     const QRect room = screen()->availableGeometry();
     resize(QSize(room.width() * 9 / 10, room.height() * 17 / 20).boundedTo(LargestOpening).expandedTo(minimumSizeHint()));
     move(room.center() - rect().center());
+    new ReviewSpeech(*this);
     // The keys step through the game at once; Alt+K reaches the record field.
     boardView->setFocus();
 }
@@ -169,6 +172,7 @@ bool ReviewWindow::takeRecord(const QString& record)
     const QString fault = model.setRecord(record);
     if (recordField->text() != record) recordField->setText(record);
     complaint->setText(fault);
+    emit recordRead(fault);
     return fault.isEmpty();
 }
 

@@ -31,6 +31,10 @@ public:
     ReviewBoard& board() { return *boardView; }
     QTableWidget& moveList() { return *moves; }
 
+signals:
+    // A record given to takeRecord was taken (fault is empty) or refused with fault.
+    void recordRead(const QString& fault);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -4,7 +4,8 @@
 # with bench those of the benchmarks, with fuzz clang and its libFuzzer, with wayland-check those
 # of scripts/wayland_check.sh, with look-check those of scripts/look_check.sh and
 # scripts/screenshot.sh, with screen-reader-check those of scripts/screen_reader_check.sh, with
-# orca-check those of scripts/orca_check.sh and its ja_JP.UTF-8 locale, with distro-check those of
+# orca-check those of scripts/orca_check.sh and scripts/orca_review_check.sh and their ja_JP.UTF-8
+# locale, with distro-check those of
 # scripts/distro_check.sh and with arm64 those of scripts/arm64_check.sh. Does nothing when all
 # are there already. The names are those of Debian 12, 13 and unstable, and of Ubuntu 24.04 LTS.
 set -euo pipefail

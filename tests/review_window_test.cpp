@@ -1,6 +1,7 @@
 // The review window stepped through a recorded game, its values held to the analysis's review of
-// the same game, then a variation tried by keys and by a click and left again; Tab and the
-// window's keys; the window on a laptop's screen of 1280 x 720 and made large.
+// the same game, then a variation tried by keys and by a click and left again; what a screen
+// reader is told meanwhile; Tab and the window's keys; the window on a laptop's screen of
+// 1280 x 720 and made large.
 #include "analysis.h"
 #include "lead_graph.h"
 #include "review_board.h"
@@ -8,6 +9,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -110,8 +112,54 @@ protected:
         return true;
     }
 
+    // The texts announced to a screen reader since the last call, in their order: the window's
+    // notifications take them in turn.
+    QStringList newlyTold()
+    {
+        QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(window.get());
+        std::vector<QAccessibleInterface*> notifications;
+        for (int i = 0; i < shown->childCount(); ++i)
+            if (shown->child(i)->role() == QAccessible::Notification) notifications.push_back(shown->child(i));
+        announced.resize(qsizetype(notifications.size()));
+        QStringList told;
+        std::size_t next = oldest;
+        for (std::size_t i = 0; i < notifications.size(); ++i) {
+            const std::size_t n = (next + i) % notifications.size();
+            const QString text = notifications[n]->text(QAccessible::Name);
+            if (text == announced[qsizetype(n)]) continue;
+            told << text;
+            announced[qsizetype(n)] = text;
+            oldest = (n + 1) % notifications.size();
+        }
+        return told;
+    }
+
     std::unique_ptr<ReviewWindow> window;
+    QStringList announced;
+    std::size_t oldest = 0;
 };
+
+QString colourText(Colour colour) { return colour == BLACK ? QStringLiteral("黒") : QStringLiteral("白"); }
+
+// "5手目 黒 c4、-10、2 損" for a move the analysis reviewed.
+QString moveTold(std::int32_t number, Colour mover, std::string_view cell, const ReviewedMove& move)
+{
+    const QString away = move.value == move.best ? QStringLiteral("最善") : QStringLiteral("%1 損").arg(move.best - move.value);
+    return QStringLiteral("%1手目 %2 %3、%4、").arg(number).arg(colourText(mover)).arg(QString::fromLatin1(cell.data(), 2)).arg(move.value) + away;
+}
+
+// The told position's last sentence names exactly the analysis's best moves with their value.
+void expectBestMovesTold(const QString& told, const std::map<std::int32_t, std::int32_t>& values)
+{
+    const QString last = told.section(u'。', -1);
+    ASSERT_TRUE(last.startsWith(QStringLiteral("最善 "))) << told.toStdString();
+    const std::int32_t best = std::ranges::max(values | std::views::values);
+    QStringList named = last.mid(3).split(QStringLiteral("、"));
+    for (const auto& [cell, value] : values)
+        EXPECT_EQ(named.removeAll(QStringLiteral("%1 %2").arg(QString::fromStdString(cellName(cell))).arg(value)), value == best ? 1 : 0)
+            << told.toStdString();
+    EXPECT_TRUE(named.isEmpty()) << told.toStdString();
+}
 
 TEST_F(ReviewWindowTest, ShowsTheAnalysisValuesOfEveryMoveAndTriesAVariation)
 {
@@ -342,6 +390,62 @@ TEST_F(ReviewWindowTest, FitsTheScreenAndGrowsWithIt)
             EXPECT_FALSE(place.intersects(QRect(other->mapTo(window.get(), QPoint()), other->size())));
         }
     }
+}
+
+// What a screen reader is told, whatever has the focus: each step with the analysis's values,
+// the cursor cell, the variation played, taken back and left, the result, a refused record, and
+// the move list's cells with their column's name.
+TEST_F(ReviewWindowTest, TellsAReaderEveryStepWithItsValues)
+{
+    const std::vector<ReviewedMove> expected = analysedMoves(Game);
+    ASSERT_TRUE(window->takeRecord(QString::fromLatin1(Game.data(), qsizetype(Game.size()))));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return gameSolved(); }, 120'000));
+    // A record taken is told once the typing pauses.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return newlyTold().value(0).startsWith(QStringLiteral("24手の棋譜です。開始。黒のばん。最善 ")); }));
+    QWidget* board = &window->board();
+    board->setFocus();
+
+    // 1. Every step with → from the board: the move, whose turn, the best moves, or the result.
+    for (std::int32_t number = 1; number <= model().moveCount(); ++number) {
+        SCOPED_TRACE(number);
+        press(board, Qt::Key_Right);
+        const QStringList told = newlyTold();
+        ASSERT_EQ(told.size(), 1);
+        const std::string_view cell = Game.substr(2 * (number - 1), 2);
+        EXPECT_TRUE(told[0].startsWith(moveTold(number, model().gamePosition(number - 1).mover, cell, expected[number - 1]) + u'。'))
+            << told[0].toStdString();
+        if (number == model().moveCount()) EXPECT_TRUE(told[0].endsWith(QStringLiteral("。終局 黒16 白0、黒の16石がちです")));
+        else expectBestMovesTold(told[0], analysedValues(Game.substr(0, 2 * number)));
+    }
+    press(board, Qt::Key_Home);
+    EXPECT_EQ(newlyTold().value(0).section(u'。', 0, 1), QStringLiteral("開始。黒のばん"));
+
+    // 2. At move 4: the cursor's cell, a variation of two moves, one taken back, and the game.
+    for (int i = 0; i < 3; ++i) press(board, Qt::Key_Right);
+    const QString atMove4 = newlyTold().value(2);
+    const std::map<std::int32_t, std::int32_t> values = analysedValues(Game.substr(0, 6));
+    press(board, Qt::Key_Down);
+    const std::int32_t tried = window->board().cursorCell();
+    EXPECT_EQ(newlyTold(), QStringList{model().cellText(tried)});
+    press(board, Qt::Key_Return);
+    const std::int32_t best = std::ranges::max(values | std::views::values);
+    const QString variation = QStringLiteral("変化 ") + moveTold(4, WHITE, cellName(tried), {values.at(tried), best});
+    EXPECT_TRUE(newlyTold().value(0).startsWith(variation + QStringLiteral("。黒のばん。最善 "))) << variation.toStdString();
+    press(board, Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return model().valuesOf(model().shown()) != nullptr; }, 120'000));
+    const QString second = newlyTold().join(u'。');
+    EXPECT_TRUE(second.startsWith(QStringLiteral("変化 5手目 黒 ")) && second.contains(QStringLiteral("最善 "))) << second.toStdString();
+    press(board, Qt::Key_Left);
+    EXPECT_TRUE(newlyTold().value(0).startsWith(QStringLiteral("1手もどしました。") + variation));
+    press(board, Qt::Key_Escape);
+    EXPECT_EQ(newlyTold(), QStringList{QStringLiteral("本譜にもどりました。") + atMove4});
+
+    // 3. A refused record is told once the typing pauses; the move list names each cell's column.
+    window->takeRecord(QStringLiteral("a2a1d9"));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return newlyTold() == QStringList{QStringLiteral("3手目「d9」: マスは a〜d と 1〜4 で書きます")}; }));
+    QAccessibleTableInterface* list = QAccessible::queryAccessibleInterface(&window->moveList())->tableInterface();
+    EXPECT_EQ(list->cellAt(3, 3)->text(QAccessible::Name), QStringLiteral("評価 %1").arg(expected[2].value));
+    EXPECT_EQ(list->cellAt(3, 5)->text(QAccessible::Name), QStringLiteral("損 2 ?!"));
 }
 
 }  // namespace

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Reviews a game by keys with the real screen reader listening (scripts/orca_session.sh), as a
+# blind Japanese player does: opens nordamo-review on a recorded game, steps three moves on,
+# reaches the board by Tab from the record field, moves its cursor and plays a variation of two
+# moves there, takes one back, returns to the game by Esc, goes to its end and one move back in
+# the move list, and types a record that is refused. Prints what Orca said, line by
+# line, with the seconds since the window opened and the key pressed before. ORCA_KEEP=1 keeps
+# the work folder, ORCA_DEBUG=1 adds Orca's debug log to it.
+#   scripts/orca_review_check.sh [PROGRAM [RECORD]]
+#   (defaults: build/review/nordamo-review, the game of the review window's test)
+set -euo pipefail
+repo=$(cd "$(dirname "$0")/.." && pwd)
+program=$(realpath "${1:-$repo/build/review/nordamo-review}")
+record=${2:-d3d4b3b2c4d2a1a2a1a3d4c4d2c2a4c1b1b1c1c3a3a2b4d1}
+source "$repo/scripts/orca_session.sh"
+orca_session "$0" "$program" "$record"
+start_orca
+
+open_window '^ノルダモ 検討$' "$program" "$record"
+sleep 2
+step "Right" Right
+step "Right" Right
+step "Right" Right
+# The board, whatever has the focus: the record field (Alt+K), then Tab.
+step "Alt+K: the record field" alt+k
+step "Tab: the board" Tab
+step "Down" Down
+step "Return: a variation" Return
+step "Return: its best answer" Return
+step "Left" Left
+step "Escape" Escape
+step "End" End
+step "Tab: the move list" Tab
+step "Up" Up
+step "Alt+K, a2b2: a record with a move white may not play" alt+k a 2 b 2
+sleep 1
+
+print_spoken
