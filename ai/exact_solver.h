@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <stop_token>
 #include <vector>
 
 class SolverTable;
@@ -41,11 +43,12 @@ public:
     // state is not read, so a solver of its own may run on another thread than the one that plays.
     std::vector<MoveValue> moveValues(Position root, const SolvingMove& solving = {});
 
+    // The same, unless stop is requested first: then none, within a millisecond or so even in the
+    // middle of a move, and the table keeps only what the finished searches learnt.
+    std::optional<std::vector<MoveValue>> moveValues(Position root, std::stop_token stop, const SolvingMove& solving = {});
+
     // Positions visited since the solver was made.
     std::uint64_t nodes() const { return nodeCount; }
-
-    // The size of its table.
-    static std::size_t tableBytes();
 
 private:
     std::unique_ptr<SolverTable> table;
