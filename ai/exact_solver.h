@@ -17,6 +17,7 @@ class SolverTable;
 struct MoveValue {
     std::int32_t cell;
     std::int32_t value;  // the final top-disc lead of the side that moves, both sides playing perfectly
+    friend bool operator==(const MoveValue&, const MoveValue&) = default;
 };
 
 // What the solver does before it solves each move: the move's cell, its place in the list, the
