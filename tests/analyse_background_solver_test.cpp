@@ -2,10 +2,11 @@
 #include "background_solver.h"
 #include "state_fixture.h"
 
+#include <array>
 #include <condition_variable>
 #include <filesystem>
+#include <functional>
 #include <mutex>
-#include <string>
 
 // A move's value in a failure's message: "b1 -10".
 void PrintTo(const MoveValue& move, std::ostream* out) { *out << cellName(move.cell) << ' ' << move.value; }
