@@ -2,14 +2,16 @@
 # make test: install what is missing, build, run the test suite.
 # make fuzz: install clang and libFuzzer, build the record reading's fuzz target, run it a minute.
 # make package: install what is missing, build, write build/nordamo_<version>_<arch>.deb.
+# make test-tsan: the programs that solve on threads of their own and their tests, under
+# ThreadSanitizer (whose runtime comes with g++) in build-tsan.
 # WERROR=ON (developers, CI): every warning of the project's own code is an error.
 JOBS ?= $(shell nproc)
 configure = cmake --preset $(1) $(if $(WERROR),-DCMAKE_COMPILE_WARNING_AS_ERROR=$(WERROR))
 
-.PHONY: setup build run test test-sanitize test-slow bench package check-book check-opening-values fuzz clean
+.PHONY: setup build run test test-sanitize test-tsan test-slow bench package check-book check-opening-values fuzz clean
 
 # The tests and the benchmarks add their libraries to what setup installs.
-test test-sanitize test-slow: SETUP = test
+test test-sanitize test-tsan test-slow: SETUP = test
 bench: SETUP = bench
 fuzz: SETUP = fuzz
 
@@ -30,6 +32,11 @@ test-sanitize: setup
 	$(call configure,sanitize)
 	cmake --build --preset sanitize -j $(JOBS)
 	ctest --preset sanitize -j $(JOBS)
+
+test-tsan: setup
+	$(call configure,tsan)
+	cmake --build --preset tsan -j $(JOBS)
+	ctest --preset tsan -j $(JOBS)
 
 test-slow: build
 	ctest --preset slow -j $(JOBS)
@@ -56,4 +63,4 @@ check-opening-values: build
 	./build/tools/opening_values_builder --check
 
 clean:
-	rm -rf build build-sanitize build-fuzz
+	rm -rf build build-sanitize build-tsan build-fuzz

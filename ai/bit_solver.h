@@ -108,18 +108,25 @@ struct BitSolver {
         return -shallow<otherSide(mover)>(nodes, board, places, -beta, -alpha, true);
     }
 
-    // The same with at least TablePlaces free places, through the table and with ordered moves.
+    // The same with at least TablePlaces free places, through the table and with ordered moves;
+    // meaningless, and nothing stored, once the run is stopped.
     template <Side mover>
-    static std::int32_t deep(SolverTable& table, std::uint64_t& nodes, BitBoard board, std::int32_t places,
-                             std::int32_t alpha, std::int32_t beta, bool passed)
+    static std::int32_t deep(SolverRun& run, BitBoard board, std::int32_t places, std::int32_t alpha,
+                             std::int32_t beta, bool passed)
     {
-        ++nodes;
+        // 0. Every StopCheckNodes nodes, whether to stop.
+        if (++run.nodes >= run.nextCheck) {
+            run.nextCheck = run.nodes + StopCheckNodes;
+            run.stopped = run.stop.stop_requested();
+        }
+        if (run.stopped) return 0;
+
         // 1. The stable discs may settle it.
         if (const auto cut = stableCut<mover>(board, alpha, beta)) return *cut;
 
         // 2. The legal moves, while the table's bucket is fetched.
         const std::uint64_t key = positionKey(mover, board);
-        SolverEntry* const bucket = table.bucketOf(key);
+        SolverEntry* const bucket = run.table.bucketOf(key);
         __builtin_prefetch(bucket);
         std::array<std::int32_t, PlayingCellCount> cells;
         std::array<std::uint64_t, PlayingCellCount> turns;
@@ -134,7 +141,7 @@ struct BitSolver {
         }
         if (count == 0) {
             if (passed) return leadOf<mover>(board.discs);
-            return -deep<otherSide(mover)>(table, nodes, board, places, -beta, -alpha, true);
+            return -deep<otherSide(mover)>(run, board, places, -beta, -alpha, true);
         }
 
         // 3. What the table knows: a bound that settles it, a narrower window, the best move of
@@ -165,8 +172,8 @@ struct BitSolver {
             const BitBoard child = afterMove<mover>(board, cells[k], turns[k]);
             const auto childValue = [&](std::int32_t low, std::int32_t high) {
                 return places - 1 < TablePlaces
-                           ? -shallow<otherSide(mover)>(nodes, child, places - 1, -high, -low, false)
-                           : -deep<otherSide(mover)>(table, nodes, child, places - 1, -high, -low, false);
+                           ? -shallow<otherSide(mover)>(run.nodes, child, places - 1, -high, -low, false)
+                           : -deep<otherSide(mover)>(run, child, places - 1, -high, -low, false);
             };
             const std::int32_t low = std::max(alpha, best);
             std::int32_t v;
@@ -176,6 +183,7 @@ struct BitSolver {
                 v = childValue(low, low + 1);
                 if (v > low && v < beta) v = childValue(v - 1, beta);
             }
+            if (run.stopped) return best;
             if (v > best) {
                 best = v;
                 bestCell = cells[k];
@@ -218,14 +226,14 @@ struct BitSolver {
             }
     }
 
-    static std::int32_t solve(SolverTable& table, std::uint64_t& nodes, Side mover, BitBoard board,
-                              std::int32_t places, std::int32_t alpha, std::int32_t beta)
+    static std::int32_t solve(SolverRun& run, Side mover, BitBoard board, std::int32_t places, std::int32_t alpha,
+                              std::int32_t beta)
     {
         if (places < TablePlaces)
-            return mover == Side::Com ? shallow<Side::Com>(nodes, board, places, alpha, beta, false)
-                                      : shallow<Side::Man>(nodes, board, places, alpha, beta, false);
-        return mover == Side::Com ? deep<Side::Com>(table, nodes, board, places, alpha, beta, false)
-                                  : deep<Side::Man>(table, nodes, board, places, alpha, beta, false);
+            return mover == Side::Com ? shallow<Side::Com>(run.nodes, board, places, alpha, beta, false)
+                                      : shallow<Side::Man>(run.nodes, board, places, alpha, beta, false);
+        return mover == Side::Com ? deep<Side::Com>(run, board, places, alpha, beta, false)
+                                  : deep<Side::Man>(run, board, places, alpha, beta, false);
     }
 
     static constexpr SolverPath Path = {solve};

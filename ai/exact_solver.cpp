@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -31,9 +32,9 @@ std::int32_t freePlaces(BitBoard board)
 
 // The exact final lead of mover, known to be at least lowest, by searches with a null window: the
 // first at guess, the next three a step beyond the bound the last one found, then halving what is
-// left open.
-std::int32_t exactValue(const SolverPath& path, SolverTable& table, std::uint64_t& nodes, Side mover, BitBoard board,
-                        std::int32_t places, std::int32_t guess, std::int32_t lowest)
+// left open. None when the run is stopped first.
+std::optional<std::int32_t> exactValue(const SolverPath& path, SolverRun& run, Side mover, BitBoard board,
+                                       std::int32_t places, std::int32_t guess, std::int32_t lowest)
 {
     if (places == 0) return mover == Side::Com ? topDiscLead(board.discs) : -topDiscLead(board.discs);
     constexpr std::int32_t Stepping = 4;
@@ -43,7 +44,8 @@ std::int32_t exactValue(const SolverPath& path, SolverTable& table, std::uint64_
         const std::int32_t beta = probe == 0          ? std::clamp(guess, lower + 1, upper)
                                   : probe < Stepping ? (rose ? std::min(upper, lower + 2) : std::max(lower + 1, upper - 1))
                                                      : (lower + upper + 1) / 2;
-        const std::int32_t v = path.solve(table, nodes, mover, board, places, beta - 1, beta);
+        const std::int32_t v = path.solve(run, mover, board, places, beta - 1, beta);
+        if (run.stopped) return std::nullopt;
         rose = v >= beta;
         (rose ? lower : upper) = v;
     }
@@ -68,14 +70,18 @@ ExactSolver::ExactSolver(OpeningValues from)
 
 ExactSolver::~ExactSolver() = default;
 
-std::size_t ExactSolver::tableBytes() { return SolverTable::bytes(); }
-
 std::vector<MoveValue> ExactSolver::moveValues(Colour mover, const SolvingMove& solving)
 {
     return moveValues(readPosition(mover), solving);
 }
 
 std::vector<MoveValue> ExactSolver::moveValues(Position position, const SolvingMove& solving)
+{
+    return *moveValues(position, std::stop_token(), solving);
+}
+
+std::optional<std::vector<MoveValue>> ExactSolver::moveValues(Position position, std::stop_token stop,
+                                                              const SolvingMove& solving)
 {
     const auto [root, side] = position;
     const SearchPath& search = searchPathOf(lineReading());
@@ -97,6 +103,7 @@ std::vector<MoveValue> ExactSolver::moveValues(Position position, const SolvingM
     const std::optional<std::int32_t> rootValue =
         openingValues == OpeningValues::BuiltIn ? openingValue(root, side) : std::nullopt;
     const std::int32_t lowest = rootValue ? -*rootValue : -PlayingCellCount;
+    SolverRun run{*table, std::move(stop)};
     std::vector<MoveValue> values;
     std::int32_t guess = 0;
     for (const auto& [i, turned] : legal) {
@@ -104,9 +111,14 @@ std::vector<MoveValue> ExactSolver::moveValues(Position position, const SolvingM
         const BitBoard child = side == Side::Com ? afterMove<Side::Com>(root, i, turned) : afterMove<Side::Man>(root, i, turned);
         const std::optional<std::int32_t> known =
             openingValues == OpeningValues::BuiltIn ? openingValue(child, otherSide(side)) : std::nullopt;
-        guess = known ? *known : exactValue(solver, *table, nodeCount, otherSide(side), child, places - 1, rootValue ? lowest : guess, lowest);
+        const std::optional<std::int32_t> value =
+            known ? known : exactValue(solver, run, otherSide(side), child, places - 1, rootValue ? lowest : guess, lowest);
+        if (!value) break;
+        guess = *value;
         values.push_back({PriorityOrder[i], -guess});
     }
+    nodeCount += run.nodes;
+    if (run.stopped) return std::nullopt;
     std::stable_sort(values.begin(), values.end(), [](const MoveValue& a, const MoveValue& b) { return a.value > b.value; });
     return values;
 }

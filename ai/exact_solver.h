@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <stop_token>
 #include <vector>
 
 class SolverTable;
@@ -15,6 +17,7 @@ class SolverTable;
 struct MoveValue {
     std::int32_t cell;
     std::int32_t value;  // the final top-disc lead of the side that moves, both sides playing perfectly
+    friend bool operator==(const MoveValue&, const MoveValue&) = default;
 };
 
 // What the solver does before it solves each move: the move's cell, its place in the list, the
@@ -41,11 +44,12 @@ public:
     // state is not read, so a solver of its own may run on another thread than the one that plays.
     std::vector<MoveValue> moveValues(Position root, const SolvingMove& solving = {});
 
+    // The same, unless stop is requested first: then none, within a millisecond or so even in the
+    // middle of a move, and the table keeps only what the finished searches learnt.
+    std::optional<std::vector<MoveValue>> moveValues(Position root, std::stop_token stop, const SolvingMove& solving = {});
+
     // Positions visited since the solver was made.
     std::uint64_t nodes() const { return nodeCount; }
-
-    // The size of its table.
-    static std::size_t tableBytes();
 
 private:
     std::unique_ptr<SolverTable> table;

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <stop_token>
 #include <vector>
 
 // One position's bounds on the final lead of the side to move, exact when they meet.
@@ -39,7 +40,6 @@ public:
     {
         return bucket[0].key == key ? bucket : bucket[1].key == key ? bucket + 1 : nullptr;
     }
-    static constexpr std::size_t bytes() { return sizeof(SolverEntry) << EntryBits; }
 
 private:
     std::vector<SolverEntry> entries;
@@ -49,11 +49,26 @@ private:
 // change: full, and with no candidate cell among those that could ever turn them.
 extern const std::array<CellSet, std::size_t{1} << PlayingCellCount> StableCells;
 
+// The search reads whether it is asked to stop once it has visited this many nodes more: every
+// millisecond or so, and too seldom to slow it.
+inline constexpr std::uint64_t StopCheckNodes = 4096;
+
+// One search's work: the table it learns in, the nodes it has visited, and whether it has been
+// asked to stop. A stopped search returns at once and stores nothing of the positions it leaves
+// unfinished: the table stays sound.
+struct SolverRun {
+    SolverTable& table;
+    std::stop_token stop;
+    std::uint64_t nodes = 0;
+    std::uint64_t nextCheck = StopCheckNodes;
+    bool stopped = false;
+};
+
 struct SolverPath {
     // The final lead of mover, fail-soft in alpha < beta, of the position with places free places
-    // (at least 1); the nodes visited are added to nodes.
-    std::int32_t (*solve)(SolverTable& table, std::uint64_t& nodes, Side mover, BitBoard board, std::int32_t places,
-                          std::int32_t alpha, std::int32_t beta);
+    // (at least 1); meaningless once run.stopped.
+    std::int32_t (*solve)(SolverRun& run, Side mover, BitBoard board, std::int32_t places, std::int32_t alpha,
+                          std::int32_t beta);
 };
 
 extern const SolverPath PortableSolver;

@@ -1,86 +1,62 @@
 #include "background_solver.h"
 
-#include <atomic>
-#include <condition_variable>
-#include <deque>
-#include <mutex>
-#include <optional>
+#include <algorithm>
 
-struct BackgroundSolver::Shared {
-    std::mutex mutex;
-    std::condition_variable wake;
-    std::deque<Position> jobs;
-    Done done;  // emptied when the owner goes
-    std::optional<Position> current;
-    std::atomic<bool> stopped = false;
-    std::atomic<bool> dropCurrent = false;  // other work has come first
-};
-
-namespace {
-
-struct Interrupted {};
-
-
-}  // namespace
-
-// The thread's own solver and its table, carried from position to position; it lives as long as
-// the thread, which holds its share of the queue.
-void BackgroundSolver::solveJobs(const std::shared_ptr<Shared>& shared)
+BackgroundSolver::BackgroundSolver(Done whenDone)
+    : done(std::move(whenDone)), worker([this](const std::stop_token& quit) { solveJobs(quit); })
 {
-    ExactSolver solver;
-    // Between two moves of a position the solve gives way: what it has learnt stays in the table.
-    const SolvingMove giveWay = [&shared](std::int32_t, std::size_t, std::size_t) {
-        if (shared->stopped || shared->dropCurrent) throw Interrupted{};
-    };
-    for (;;) {
-        Position job;
-        {
-            std::unique_lock lock(shared->mutex);
-            shared->wake.wait(lock, [&] { return shared->stopped || !shared->jobs.empty(); });
-            if (shared->stopped) return;
-            job = shared->jobs.front();
-            shared->jobs.pop_front();
-            shared->current = job;
-            shared->dropCurrent = false;
-        }
-        std::vector<MoveValue> values;
-        bool solved = true;
-        try {
-            values = solver.moveValues(job, giveWay);
-        } catch (const Interrupted&) {
-            solved = false;
-        }
-        const std::lock_guard lock(shared->mutex);
-        shared->current.reset();
-        if (shared->stopped) return;
-        if (solved) shared->done(job, std::move(values));
-    }
-}
-
-BackgroundSolver::BackgroundSolver(Done done) : shared(std::make_shared<Shared>())
-{
-    shared->done = std::move(done);
-    worker = std::thread(solveJobs, shared);
 }
 
 BackgroundSolver::~BackgroundSolver()
 {
     {
-        const std::lock_guard lock(shared->mutex);
-        shared->stopped = true;
-        shared->done = nullptr;
-        shared->jobs.clear();
+        // Under the lock, so that the thread cannot take a job, nor go to sleep, in between.
+        const std::lock_guard lock(mutex);
+        jobs.clear();
+        stopCurrent.request_stop();
+        worker.request_stop();
     }
-    shared->wake.notify_all();
-    worker.detach();
+    worker.join();
 }
 
-void BackgroundSolver::solve(std::vector<Position> jobs)
+void BackgroundSolver::solve(std::vector<Position> wanted)
 {
-    {
-        const std::lock_guard lock(shared->mutex);
-        if (shared->current && (jobs.empty() || *shared->current != jobs.front())) shared->dropCurrent = true;
-        shared->jobs.assign(jobs.begin(), jobs.end());
+    const std::lock_guard lock(mutex);
+    const bool goOn = current && !stopCurrent.stop_requested() && !wanted.empty() && wanted.front() == *current;
+    if (current && !goOn) stopCurrent.request_stop();
+    jobs.clear();
+    for (const Position& job : wanted)
+        if (!delivered.contains(job) && !(goOn && job == *current) && std::ranges::find(jobs, job) == jobs.end())
+            jobs.push_back(job);
+    wake.notify_one();
+}
+
+// The thread's own solver and its table, carried from position to position: what a stopped solve
+// learnt stays there.
+void BackgroundSolver::solveJobs(const std::stop_token& quit)
+{
+    ExactSolver solver;
+    for (;;) {
+        Position job;
+        std::stop_token stop;
+        {
+            std::unique_lock lock(mutex);
+            if (!wake.wait(lock, quit, [this] { return !jobs.empty(); })) return;
+            job = jobs.front();
+            jobs.pop_front();
+            current = job;
+            stopCurrent = std::stop_source();
+            stop = stopCurrent.get_token();
+        }
+        std::optional<std::vector<MoveValue>> values = solver.moveValues(job, stop);
+        {
+            const std::lock_guard lock(mutex);
+            current.reset();
+            if (quit.stop_requested()) return;
+            if (!values) continue;
+            delivered.insert(job);
+            std::erase(jobs, job);  // asked for again while its stop came too late
+        }
+        done(job, std::move(*values));
     }
-    shared->wake.notify_all();
 }

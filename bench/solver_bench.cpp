@@ -7,7 +7,6 @@
 #include "analysis.h"
 #include "exact_solver.h"
 #include "game_state.h"
-#include "legality.h"
 #include "opening_positions.h"
 #include "opening_values.h"
 #include "played_move.h"
@@ -35,9 +34,7 @@ std::string randomRecord(std::mt19937& rng, std::int32_t target, std::string rec
 {
     replayGameRecord(record);
     for (Colour mover = sideToMove(); mover != EMPTY && State.Ply < target; mover = sideToMove()) {
-        std::vector<std::int32_t> legal;
-        for (std::int32_t cell : PriorityOrder)
-            if (Sokouteruka(mover, cell)) legal.push_back(cell);
+        const std::vector<std::int32_t> legal = legalCells(mover);
         const std::int32_t cell = legal[rng() % legal.size()];
         record += cellName(cell);
         playMoveAndGoOn(mover, cell);

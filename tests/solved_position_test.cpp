@@ -25,7 +25,3 @@ TEST_P(SolvedPositions, TheExactSolversFirstBestMoveIsTheStrongChoice)
     EXPECT_EQ(cellName(values.front().cell), p.cell);
     EXPECT_EQ(values.front().value, p.value);
 }
-
-// The tables of positions are given by the test programs that have them; the one of the recorded
-// choices has none.
-GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(SolvedPositions);
