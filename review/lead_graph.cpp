@@ -58,7 +58,7 @@ void LeadGraph::paintEvent(QPaintEvent* /*event*/)
 
     // The shown position.
     painter.setPen(QPen(colours.color(QPalette::Highlight), 3));
-    painter.drawLine(xOf(model.position()), plot().top(), xOf(model.position()), plot().bottom());
+    painter.drawLine(xOf(model.gameIndex()), plot().top(), xOf(model.gameIndex()), plot().bottom());
 
     // The lead where it is known, joined from position to position.
     painter.setRenderHint(QPainter::Antialiasing);

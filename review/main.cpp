@@ -47,7 +47,9 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(programIcon());
 
     startUpSetUp();
-    ReviewWindow window;
+    // The model first, so that it outlives the window's parts, which refer to it.
+    ReviewModel model;
+    ReviewWindow window(model);
     // A record on the command line, else one on the clipboard, as copied from the game's window.
     if (arguments.size() == 2) {
         window.takeRecord(arguments[1]);

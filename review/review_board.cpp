@@ -127,10 +127,10 @@ void ReviewBoard::paintBoard(QPainter& painter) const
     drawBoard(painter, shown.board, windowFont(), palette().color(QPalette::WindowText));
 
     // The game's move in this position, framed.
-    if (model.variation().empty() && model.position() < model.moveCount()) {
+    if (model.variation().empty() && model.gameIndex() < model.moveCount()) {
         painter.setPen(QPen(PlayedRed, PlayedPen));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(cellRect(model.gameMove(model.position() + 1)).adjusted(PlayedInset, PlayedInset, -PlayedInset, -PlayedInset));
+        painter.drawRect(cellRect(model.gameMove(model.gameIndex() + 1)).adjusted(PlayedInset, PlayedInset, -PlayedInset, -PlayedInset));
     }
 
     // Every legal move's value on its plate, "…" until it is solved.

@@ -62,23 +62,27 @@ ReviewModel::ReviewModel(QObject* parent)
     showChanged();
 }
 
+RecordReading ReviewModel::read(const QString& text)
+{
+    // The one replay of the review on the game state, whose rules judge the record.
+    const KeptGameState kept;
+    return readRecord(text.toStdString());
+}
+
 QString ReviewModel::recordFault(const QString& text)
 {
-    const RecordReading reading = readRecord(text.toStdString());
+    const RecordReading reading = read(text);
     return reading.refusal ? faultText(*reading.refusal) : QString();
 }
 
 QString ReviewModel::setRecord(const QString& text)
 {
-    RecordReading reading = readRecord(text.toStdString());
-    if (reading.refusal) {
-        showChanged();  // the game state back at the shown position
-        return faultText(*reading.refusal);
-    }
+    RecordReading reading = read(text);
+    if (reading.refusal) return faultText(*reading.refusal);
     moves = std::move(reading.moves);
     recordText = QString::fromStdString(writtenRecord(moves));
     line = linePositions(moves);
-    at = 0;
+    shownIndex = 0;
     variationMoves.clear();
     variationLine.clear();
     showChanged();
@@ -87,7 +91,7 @@ QString ReviewModel::setRecord(const QString& text)
 
 const LinePosition& ReviewModel::shown() const
 {
-    return variationLine.empty() ? line[at] : variationLine.back();
+    return variationLine.empty() ? line[shownIndex] : variationLine.back();
 }
 
 const std::vector<MoveValue>* ReviewModel::valuesOf(const LinePosition& position) const
@@ -136,7 +140,7 @@ QString ReviewModel::cellText(std::int32_t cell) const
     const std::int32_t value = valueOf(*values, cell);
     text += QStringLiteral("、%1").arg(value);
     if (value == values->front().value) text += QStringLiteral("、最善");
-    if (variationMoves.empty() && at < moveCount() && gameMove(at + 1) == cell) text += QStringLiteral("、本譜の手");
+    if (variationMoves.empty() && shownIndex < moveCount() && gameMove(shownIndex + 1) == cell) text += QStringLiteral("、本譜の手");
     return text;
 }
 
@@ -161,7 +165,7 @@ QString ReviewModel::bestLineText() const
 
 void ReviewModel::goTo(std::int32_t index)
 {
-    at = std::clamp(index, 0, moveCount());
+    shownIndex = std::clamp(index, 0, moveCount());
     variationMoves.clear();
     variationLine.clear();
     showChanged();
@@ -175,7 +179,7 @@ void ReviewModel::step(std::int32_t by)
         showChanged();
         return;
     }
-    goTo(at + by);
+    goTo(shownIndex + by);
 }
 
 bool ReviewModel::play(std::int32_t cell)
@@ -188,19 +192,17 @@ bool ReviewModel::play(std::int32_t cell)
     return true;
 }
 
-void ReviewModel::backToGame() { goTo(at); }
+void ReviewModel::backToGame() { goTo(shownIndex); }
 
 std::vector<std::int32_t> ReviewModel::shownMoves() const
 {
-    std::vector<std::int32_t> played(moves.begin(), moves.begin() + at);
+    std::vector<std::int32_t> played(moves.begin(), moves.begin() + shownIndex);
     played.insert(played.end(), variationMoves.begin(), variationMoves.end());
     return played;
 }
 
 void ReviewModel::showChanged()
 {
-    // The game state holds the shown position, whose cells the screen reader's names read.
-    replayRecord(shownMoves(), WHITE);
     followBestLine();
     askForValues();
     emit changed();

@@ -4,13 +4,14 @@
 #pragma once
 
 #include "background_solver.h"
+#include "record_reading.h"
 #include "review_line.h"
 
 #include <QObject>
 #include <QString>
 
-#include <unordered_map>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 class ReviewModel : public QObject {
@@ -29,11 +30,11 @@ public:
 
     // The game's moves, and the position on its line that is shown, or that the variation left.
     std::int32_t moveCount() const { return static_cast<std::int32_t>(moves.size()); }
-    std::int32_t position() const { return at; }
+    std::int32_t gameIndex() const { return shownIndex; }
     const LinePosition& gamePosition(std::int32_t index) const { return line[index]; }
     std::int32_t gameMove(std::int32_t number) const { return moves[number - 1]; }
 
-    // The variation's moves played from position(); empty on the game's line.
+    // The variation's moves played from gameIndex(); empty on the game's line.
     const std::vector<std::int32_t>& variation() const { return variationMoves; }
     const LinePosition& shown() const;
     // The moves from the start to the shown position: the game's, then the variation's.
@@ -82,6 +83,8 @@ signals:
     void changed();
 
 private:
+    // The record read through the game's rules, the game state left as it was.
+    static RecordReading read(const QString& text);
     void showChanged();
     // The best line's positions anew from the shown one, as far as their values reach.
     void followBestLine();
@@ -90,7 +93,7 @@ private:
     QString recordText;
     std::vector<std::int32_t> moves;
     std::vector<LinePosition> line;
-    std::int32_t at = 0;
+    std::int32_t shownIndex = 0;  // of the game position shown, or that the variation left
     std::vector<std::int32_t> variationMoves;
     std::vector<LinePosition> variationLine;  // after each variation move
     std::vector<std::int32_t> bestMoves;

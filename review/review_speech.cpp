@@ -20,7 +20,7 @@ ReviewSpeech::ReviewSpeech(ReviewWindow& reviewWindow)
       model(reviewWindow.reviewModel()),
       announcements(new StatusAnnouncements(&reviewWindow)),
       record(model.record()),
-      at(model.position()),
+      at(model.gameIndex()),
       variation(model.variation()),
       shown(model.shown())
 {
@@ -44,7 +44,7 @@ ReviewSpeech::ReviewSpeech(ReviewWindow& reviewWindow)
 void ReviewSpeech::modelChanged()
 {
     const std::vector<std::int32_t>& now = model.variation();
-    const bool sameGame = model.record() == record, samePosition = sameGame && model.position() == at;
+    const bool sameGame = model.record() == record, samePosition = sameGame && model.gameIndex() == at;
     if (samePosition && now == variation) return tellArrivals();
 
     // 1. The positions before the variation's moves: it grows and shrinks by one move from the
@@ -53,7 +53,7 @@ void ReviewSpeech::modelChanged()
     if (samePosition && now.size() == told + 1) variationBefore.push_back(shown);
     else variationBefore.resize(samePosition ? std::min(now.size(), told) : 0);
     record = model.record();
-    at = model.position();
+    at = model.gameIndex();
     variation = now;
     shown = model.shown();
 

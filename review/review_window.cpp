@@ -37,8 +37,9 @@ constexpr QSize LargestOpening(1600, 1000);
 
 }  // namespace
 
-ReviewWindow::ReviewWindow(QWidget* parent)
+ReviewWindow::ReviewWindow(ReviewModel& reviewModel, QWidget* parent)
     : QWidget(parent),
+      model(reviewModel),
       recordField(new QLineEdit(this)),
       complaint(new QLabel(this)),
       boardView(new ReviewBoard(model, this)),
@@ -123,7 +124,7 @@ ReviewWindow::ReviewWindow(QWidget* parent)
     connect(recordField, &QLineEdit::textEdited, this, &ReviewWindow::takeRecord);
     connect(back, &QPushButton::clicked, &model, &ReviewModel::backToGame);
     connect(moves, &QTableWidget::currentCellChanged, this, [this](int row) {
-        if (row >= 0 && row != model.position()) model.goTo(row);
+        if (row >= 0 && row != model.gameIndex()) model.goTo(row);
     });
     connect(&model, &ReviewModel::changed, this, &ReviewWindow::showPosition);
     moves->installEventFilter(this);
@@ -212,12 +213,12 @@ void ReviewWindow::showPosition()
             cell->setData(Qt::ForegroundRole, grade == Grade::Best ? QVariant() : QVariant(QColor(Qt::black)));
         }
     }
-    if (moves->currentRow() != model.position()) {
+    if (moves->currentRow() != model.gameIndex()) {
         const QSignalBlocker quiet(moves);
-        moves->setCurrentCell(model.position(), 0);
-        moves->selectRow(model.position());
+        moves->setCurrentCell(model.gameIndex(), 0);
+        moves->selectRow(model.gameIndex());
     }
-    moves->scrollToItem(moves->item(model.position(), 0));
+    moves->scrollToItem(moves->item(model.gameIndex(), 0));
 
     QString shown = model.statusText();
     if (model.valuesOf(model.shown()) == nullptr && model.shown().mover != EMPTY) shown += QStringLiteral("（計算中…）");
@@ -227,7 +228,7 @@ void ReviewWindow::showPosition()
     QStringList tried;
     for (const std::int32_t cell : model.variation()) tried << QString::fromStdString(cellName(cell));
     variationLine->setText(tried.isEmpty() ? QStringLiteral("本譜")
-                                           : QStringLiteral("変化（%1手目から）: %2").arg(model.position() + 1).arg(tried.join(u' ')));
+                                           : QStringLiteral("変化（%1手目から）: %2").arg(model.gameIndex() + 1).arg(tried.join(u' ')));
 }
 
 bool ReviewWindow::eventFilter(QObject* watched, QEvent* event)
@@ -267,7 +268,7 @@ bool ReviewWindow::saveBoardPicture(const QString& path)
 
 void ReviewWindow::saveBoardPictureAs()
 {
-    const int shownNumber = model.position() + static_cast<int>(model.variation().size());
+    const int shownNumber = model.gameIndex() + static_cast<int>(model.variation().size());
     const QString suggested = QDir(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation))
                                   .filePath(QStringLiteral("nordamo-%1.png").arg(shownNumber, 2, 10, QLatin1Char('0')));
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("盤の画像を保存"), suggested, QStringLiteral("PNG (*.png)"));

@@ -18,7 +18,8 @@ class ReviewWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit ReviewWindow(QWidget* parent = nullptr);
+    // Shows model, which must outlive the window: every part of the window refers to it.
+    explicit ReviewWindow(ReviewModel& model, QWidget* parent = nullptr);
 
     // Takes the record and shows it in the field; a bad one is said in the window's one line of
     // complaint and changes nothing else. True when it was taken.
@@ -48,7 +49,7 @@ private:
     // Asks where to save the board's picture, then saves it there.
     void saveBoardPictureAs();
 
-    ReviewModel model;
+    ReviewModel& model;
     QString listedRecord;  // the game the move list holds
     QLineEdit* recordField;
     QLabel* complaint;

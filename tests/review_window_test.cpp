@@ -87,12 +87,13 @@ protected:
     {
         State = GameState{};
         startUpSetUp();
-        window = std::make_unique<ReviewWindow>();
+        reviewModel = std::make_unique<ReviewModel>();
+        window = std::make_unique<ReviewWindow>(*reviewModel);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
 
-    ReviewModel& model() { return window->reviewModel(); }
+    ReviewModel& model() { return *reviewModel; }
 
     // Waits for the shown position's values; a game that is over has none.
     const std::vector<MoveValue>& shownValues()
@@ -134,6 +135,7 @@ protected:
         return told;
     }
 
+    std::unique_ptr<ReviewModel> reviewModel;  // outlives the window
     std::unique_ptr<ReviewWindow> window;
     QStringList announced;
     std::size_t oldest = 0;
@@ -173,7 +175,7 @@ TEST_F(ReviewWindowTest, ShowsTheAnalysisValuesOfEveryMoveAndTriesAVariation)
     window->moveList().setFocus();
     for (std::int32_t number = 1; number <= model().moveCount(); ++number) {
         SCOPED_TRACE(number);
-        ASSERT_EQ(model().position(), number - 1);
+        ASSERT_EQ(model().gameIndex(), number - 1);
         const std::vector<MoveValue>& values = shownValues();
         const ReviewedMove& move = expected[number - 1];
         EXPECT_EQ(values.front().value, move.best);
@@ -207,7 +209,7 @@ TEST_F(ReviewWindowTest, ShowsTheAnalysisValuesOfEveryMoveAndTriesAVariation)
     EXPECT_EQ(window->board().accessibleName(), model().cellText(before[1].cell));
     press(&window->board(), Qt::Key_Return);
     ASSERT_EQ(model().variation(), std::vector<std::int32_t>{before[1].cell});
-    EXPECT_EQ(model().position(), 5);
+    EXPECT_EQ(model().gameIndex(), 5);
     const std::string tried = std::string(Game.substr(0, 10)) + cellName(before[1].cell);
     std::map<std::int32_t, std::int32_t> shown;
     for (const MoveValue& move : shownValues()) shown[move.cell] = move.value;
@@ -223,7 +225,7 @@ TEST_F(ReviewWindowTest, ShowsTheAnalysisValuesOfEveryMoveAndTriesAVariation)
     EXPECT_EQ(model().variation().size(), 1u);
     press(&window->board(), Qt::Key_Escape);
     EXPECT_TRUE(model().variation().empty());
-    EXPECT_EQ(model().position(), 5);
+    EXPECT_EQ(model().gameIndex(), 5);
     EXPECT_TRUE(model().cellText(model().gameMove(6)).contains(QStringLiteral("本譜の手")));
 }
 
@@ -306,7 +308,7 @@ TEST_F(ReviewWindowTest, TabVisitsEachPartOnceAndNeverMovesTheGame)
     for (int tab = 0; tab < 40; ++tab) {
         visited.push_back(QApplication::focusWidget());
         press(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(model().position(), 2) << "after Tab " << tab + 1;
+        EXPECT_EQ(model().gameIndex(), 2) << "after Tab " << tab + 1;
     }
     const std::vector<QWidget*> round = {recordField(), &window->board(), &window->moveList(), window->findChild<QPushButton*>()};
     for (std::size_t i = 0; i < visited.size(); ++i) EXPECT_EQ(visited[i], round[i % round.size()]) << "focus " << i;
