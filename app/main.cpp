@@ -5,7 +5,7 @@
 
 int main(int argc, char* argv[])
 {
-    const auto application = openApplication(argc, argv);
+    const auto application = openApplication(argc, argv, "nordamo", "the game");
     nameApplication();
     TForm1 Form1;
     Form1.show();

@@ -35,7 +35,7 @@ int main(int argc, char* argv[])
             return 0;
         }
     }
-    const auto application = openApplication(argc, argv);
+    const auto application = openApplication(argc, argv, "nordamo-review", "the review window");
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 2 || (arguments.size() == 2 && arguments[1].startsWith(u'-'))) {
         std::fputs(Usage.data(), stderr);

@@ -2,13 +2,13 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace {
 
-constexpr const char* NoDisplay =
-    "nordamo: the game needs a graphical display and none could be opened; name one with DISPLAY (X11) or "
-    "WAYLAND_DISPLAY (Wayland), or choose a Qt platform with QT_QPA_PLATFORM\n";
+// Said when no platform can be opened: "nordamo: the game needs a graphical display …".
+std::string noDisplay;
 
 // Qt's messages while the application is made, held back until it is known whether a platform
 // could be opened.
@@ -24,7 +24,7 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
 {
     // The one fatal message of making the application: no platform could be opened.
     if (type == QtFatalMsg) {
-        std::fputs(NoDisplay, stderr);
+        std::fputs(noDisplay.c_str(), stderr);
         std::_Exit(1);
     }
     heldMessages.push_back({type, context.category, text});
@@ -46,8 +46,11 @@ std::string_view platformToUse(const char* qtQpaPlatform, const char* display, c
     return isSet(waylandDisplay) ? "xcb;wayland" : "xcb";
 }
 
-std::unique_ptr<QApplication> openApplication(int& argc, char** argv)
+std::unique_ptr<QApplication> openApplication(int& argc, char** argv, std::string_view program, std::string_view what)
 {
+    noDisplay = std::string(program) + ": " + std::string(what) +
+                " needs a graphical display and none could be opened; name one with DISPLAY (X11) or WAYLAND_DISPLAY "
+                "(Wayland), or choose a Qt platform with QT_QPA_PLATFORM\n";
     const std::string_view platform = platformToUse(std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"),
                                                     std::getenv("WAYLAND_DISPLAY"), {argv, static_cast<std::size_t>(argc)});
     if (!platform.empty()) qputenv("QT_QPA_PLATFORM", QByteArray(platform.data(), static_cast<qsizetype>(platform.size())));

@@ -17,6 +17,7 @@ std::string_view platformToUse(const char* qtQpaPlatform, const char* display, c
                                std::span<char* const> arguments);
 
 // The application on the platform of platformToUse. When no platform can be opened, one line on
-// the standard error says that the game needs a graphical display and how to name one, and the
-// process ends with exit code 1; Qt's own messages of that attempt are left out.
-std::unique_ptr<QApplication> openApplication(int& argc, char** argv);
+// the standard error says, under the program's name, that what it opens ("the game") needs a
+// graphical display and how to name one, and the process ends with exit code 1; Qt's own messages
+// of that attempt are left out.
+std::unique_ptr<QApplication> openApplication(int& argc, char** argv, std::string_view program, std::string_view what);
