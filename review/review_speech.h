@@ -21,6 +21,9 @@ public:
     // Listens to the window's model, board and record field; deleted with the window.
     explicit ReviewSpeech(ReviewWindow& window);
 
+    // Tells the shown position again after lead, as a step to it tells it.
+    void tellShown(const QString& lead) { tellStep(lead); }
+
 private:
     void modelChanged();
     // Tells the shown position after lead and notes which of its values it told.

@@ -135,7 +135,11 @@ ReviewWindow::ReviewWindow(ReviewModel& reviewModel, QWidget* parent)
     key(Qt::Key_Right, [this] { model.step(1); });
     key(Qt::Key_Home, [this] { model.goTo(0); });
     key(Qt::Key_End, [this] { model.goTo(model.moveCount()); });
-    key(Qt::Key_Escape, [this] { model.backToGame(); });
+    key(Qt::Key_Escape, [this] {
+        // On the game's line already: the reader hears where it is.
+        if (model.variation().empty()) speech->tellShown(QStringLiteral("本譜です。"));
+        model.backToGame();
+    });
     key(Qt::Key_B, [this] {
         if (const auto best = model.bestLine(); !best.moves.empty()) model.play(best.moves.front());
     });
@@ -154,7 +158,7 @@ ReviewWindow::ReviewWindow(ReviewModel& reviewModel, QWidget* parent)
     const QRect room = screen()->availableGeometry();
     resize(QSize(room.width() * 9 / 10, room.height() * 17 / 20).boundedTo(LargestOpening).expandedTo(minimumSizeHint()));
     move(room.center() - rect().center());
-    new ReviewSpeech(*this);
+    speech = new ReviewSpeech(*this);
     // The keys step through the game at once; Alt+K reaches the record field.
     boardView->setFocus();
 }

@@ -12,6 +12,7 @@ class QLineEdit;
 class QSplitter;
 class QTableWidget;
 class ReviewBoard;
+class ReviewSpeech;
 class LeadGraph;
 
 class ReviewWindow : public QWidget {
@@ -59,5 +60,6 @@ private:
     QLabel* variationLine;
     QTableWidget* moves;
     LeadGraph* graph;
+    ReviewSpeech* speech = nullptr;
     QSplitter* panes;  // the board's side and the list's
 };

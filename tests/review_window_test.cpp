@@ -441,6 +441,8 @@ TEST_F(ReviewWindowTest, TellsAReaderEveryStepWithItsValues)
     EXPECT_TRUE(newlyTold().value(0).startsWith(QStringLiteral("1手もどしました。") + variation));
     press(board, Qt::Key_Escape);
     EXPECT_EQ(newlyTold(), QStringList{QStringLiteral("本譜にもどりました。") + atMove4});
+    press(board, Qt::Key_Escape);
+    EXPECT_EQ(newlyTold(), QStringList{QStringLiteral("本譜です。") + atMove4});
 
     // 3. A refused record is told once the typing pauses; the move list names each cell's column.
     window->takeRecord(QStringLiteral("a2a1d9"));
