@@ -48,10 +48,15 @@ ReviewModel::ReviewModel(QObject* parent)
               this,
               [this, position, values = std::move(values)]() mutable {
                   solved.emplace(position, std::move(values));
-                  // The best line goes on where it ended; its next position comes first.
+                  // The best line goes on where it ended; its next position comes first. It is
+                  // shown whole: a position on its way changes nothing else on the screen, and a
+                  // screen reader is not sent a change for each.
+                  const bool shownElsewhere = position == shown().position ||
+                                              std::ranges::find(line, position, &LinePosition::position) != line.end();
                   if (position == bestLineEnd.position) {
                       followBestLine();
                       askForValues();
+                      if (bestLineEnd.mover != EMPTY && !shownElsewhere) return;
                   }
                   emit changed();
               },
@@ -156,11 +161,10 @@ QString ReviewModel::statusText() const
 QString ReviewModel::bestLineText() const
 {
     if (shown().mover == EMPTY) return {};
+    if (bestLineEnd.mover != EMPTY) return QStringLiteral("最善手順: 計算中…");
     QStringList cells;
     for (const std::int32_t cell : bestMoves) cells << QString::fromStdString(cellName(cell));
-    const QString text = QStringLiteral("最善手順: ") + cells.join(u' ');
-    if (bestLineEnd.mover != EMPTY) return text + QStringLiteral(" …");
-    return text + QStringLiteral("、") + resultText(bestLineEnd.discs);
+    return QStringLiteral("最善手順: ") + cells.join(u' ') + QStringLiteral("、") + resultText(bestLineEnd.discs);
 }
 
 void ReviewModel::goTo(std::int32_t index)

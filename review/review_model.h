@@ -60,7 +60,8 @@ public:
         std::optional<TopDiscs> result;
     };
     BestLine bestLine() const;
-    // "最善手順: a1 c1 b4 …", and the result once the line reaches the end; empty at the end.
+    // "最善手順: a1 c1 b4 … d3、終局 黒3 白13、白の10石がちです" once the line reaches the end of the
+    // game; empty where the game is over.
     QString bestLineText() const;
 
     // "a1 空き、10": the cell of the shown position, its discs and its value for the mover.

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Reviews a game by keys with the real screen reader listening (scripts/orca_session.sh), as a
 # blind Japanese player does: opens nordamo-review on a recorded game, steps three moves on,
-# reaches the board by Tab from the record field, moves its cursor and plays a variation of two
-# moves there, takes one back, returns to the game by Esc, goes to its end and one move back in
-# the move list, and types a record that is refused. Prints what Orca said, line by
+# reaches the board by Tab from the record field, moves its cursor and plays a variation there,
+# takes it back, presses Esc on the game's line, plays the best move by B and returns by Esc,
+# goes to the game's end and one move back in the move list, and types a record that is refused. Prints what Orca said, line by
 # line, with the seconds since the window opened and the key pressed before. ORCA_KEEP=1 keeps
 # the work folder, ORCA_DEBUG=1 adds Orca's debug log to it.
 #   scripts/orca_review_check.sh [PROGRAM [RECORD]]
@@ -26,8 +26,9 @@ step "Alt+K: the record field" alt+k
 step "Tab: the board" Tab
 step "Down" Down
 step "Return: a variation" Return
-step "Return: its best answer" Return
 step "Left" Left
+step "Escape" Escape
+step "B: the best move" b
 step "Escape" Escape
 step "End" End
 step "Tab: the move list" Tab
