@@ -43,28 +43,43 @@ QString resultText(TopDiscs discs)
 ReviewModel::ReviewModel(QObject* parent)
     : QObject(parent),
       solver([this](const Position& position, std::vector<MoveValue> values) {
-          // On the solving thread: the values are stored on the window's.
-          QMetaObject::invokeMethod(
-              this,
-              [this, position, values = std::move(values)]() mutable {
-                  solved.emplace(position, std::move(values));
-                  // The best line goes on where it ended; its next position comes first. It is
-                  // shown whole: a position on its way changes nothing else on the screen, and a
-                  // screen reader is not sent a change for each.
-                  const bool shownElsewhere = position == shown().position ||
-                                              std::ranges::find(line, position, &LinePosition::position) != line.end();
-                  if (position == bestLineEnd.position) {
-                      followBestLine();
-                      askForValues();
-                      if (bestLineEnd.mover != EMPTY && !shownElsewhere) return;
-                  }
-                  emit changed();
-              },
-              Qt::QueuedConnection);
+          // On the solving thread: the values wait under our own lock, and the window's thread is
+          // woken to take them. A queued call that carried them would hand them over under Qt's
+          // locks, which a ThreadSanitizer build of ours cannot see.
+          {
+              const std::lock_guard lock(arrivedMutex);
+              arrived.emplace_back(position, std::move(values));
+          }
+          QMetaObject::invokeMethod(this, "takeArrived", Qt::QueuedConnection);
       })
 {
     line = linePositions({});
     showChanged();
+}
+
+void ReviewModel::takeArrived()
+{
+    std::vector<std::pair<Position, std::vector<MoveValue>>> taken;
+    {
+        const std::lock_guard lock(arrivedMutex);
+        taken.swap(arrived);
+    }
+    bool seen = false;
+    for (auto& [position, values] : taken) {
+        solved.emplace(position, std::move(values));
+        // The best line goes on where it ended; its next position comes first. It is shown whole:
+        // a position on its way changes nothing else on the screen, and a screen reader is not
+        // sent a change for each.
+        const bool shownElsewhere =
+            position == shown().position || std::ranges::find(line, position, &LinePosition::position) != line.end();
+        if (position == bestLineEnd.position) {
+            followBestLine();
+            askForValues();
+            if (bestLineEnd.mover != EMPTY && !shownElsewhere) continue;
+        }
+        seen = true;
+    }
+    if (seen) emit changed();
 }
 
 RecordReading ReviewModel::read(const QString& text)

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QString>
 
+#include <mutex>
 #include <optional>
 #include <unordered_map>
 #include <vector>
@@ -84,6 +85,8 @@ signals:
     void changed();
 
 private:
+    // Takes, on the window's thread, the values the solving thread has left.
+    Q_INVOKABLE void takeArrived();
     // The record read through the game's rules, the game state left as it was.
     static RecordReading read(const QString& text);
     void showChanged();
@@ -100,7 +103,9 @@ private:
     std::vector<std::int32_t> bestMoves;
     LinePosition bestLineEnd;  // the position the best line has reached
     std::unordered_map<Position, std::vector<MoveValue>> solved;
-    BackgroundSolver solver;
+    std::mutex arrivedMutex;
+    std::vector<std::pair<Position, std::vector<MoveValue>>> arrived;
+    BackgroundSolver solver;  // last, so that its thread has ended before the rest goes
 
     // ---- What a screen reader is told of a step: built from the public methods above alone ----
 public:
