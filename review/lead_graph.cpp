@@ -90,5 +90,5 @@ void LeadGraph::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || model.moveCount() == 0) return;
     const double step = double(plot().width()) / model.moveCount();
-    model.goTo(static_cast<std::int32_t>(std::lround((event->position().x() - plot().left()) / step)));
+    emit positionChosen(static_cast<std::int32_t>(std::lround((event->position().x() - plot().left()) / step)));
 }

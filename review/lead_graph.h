@@ -1,8 +1,10 @@
 // Black's final lead under perfect play after every move of the game, from −16 to 16, with the
-// shown position and the moves that gave something away marked; a click goes to that position.
+// shown position and the moves that gave something away marked; a click chooses that position.
 #pragma once
 
 #include <QWidget>
+
+#include <cstdint>
 
 class ReviewModel;
 
@@ -11,6 +13,10 @@ class LeadGraph : public QWidget {
 
 public:
     explicit LeadGraph(ReviewModel& model, QWidget* parent = nullptr);
+
+signals:
+    // A position of the game is clicked.
+    void positionChosen(std::int32_t index);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -157,7 +157,7 @@ void ReviewBoard::mousePressEvent(QMouseEvent* event)
     const std::int32_t cell = cellAtPoint(drawing().inverted().map(event->position()).toPoint());
     if (event->button() != Qt::LeftButton || cell == 0) return;
     cursorShown = false;
-    model.play(cell);
+    emit cellChosen(cell);
 }
 
 void ReviewBoard::keyPressEvent(QKeyEvent* event)
@@ -175,8 +175,7 @@ void ReviewBoard::keyPressEvent(QKeyEvent* event)
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Space:
-        if (cursorCell() != 0) model.play(cursorCell());
+        if (cursorCell() != 0) emit cellChosen(cursorCell());
         return;
     }
     QWidget::keyPressEvent(event);

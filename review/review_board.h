@@ -34,6 +34,8 @@ public:
 signals:
     // An arrow key has moved the cursor to another cell.
     void cursorMoved();
+    // A cell is chosen to be played, by a click or by Return on the cursor's.
+    void cellChosen(std::int32_t cell);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

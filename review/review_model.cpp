@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <ranges>
 
 namespace {
 
@@ -116,8 +117,35 @@ const LinePosition& ReviewModel::shown() const
 
 const std::vector<MoveValue>* ReviewModel::valuesOf(const LinePosition& position) const
 {
+    return valuesHidden(position) ? nullptr : solvedValues(position);
+}
+
+const std::vector<MoveValue>* ReviewModel::solvedValues(const LinePosition& position) const
+{
     const auto found = solved.find(position.position);
     return found == solved.end() ? nullptr : &found->second;
+}
+
+void ReviewModel::showValues(bool shown)
+{
+    allHidden = !shown;
+    emit changed();
+}
+
+void ReviewModel::hideValuesFrom(std::optional<std::int32_t> index)
+{
+    hiddenFrom = index;
+    emit changed();
+}
+
+bool ReviewModel::valuesHidden(const LinePosition& position) const
+{
+    if (allHidden) return true;
+    if (!hiddenFrom) return false;
+    // The game's positions before the hidden one are the only ones shown; no game passes through
+    // a position twice, as every move adds a disc.
+    const auto shown = std::ranges::subrange(line.begin(), line.begin() + std::min(*hiddenFrom, moveCount() + 1));
+    return std::ranges::find(shown, position.position, &LinePosition::position) == shown.end();
 }
 
 std::optional<std::int32_t> ReviewModel::bestValue(std::int32_t number) const
@@ -144,6 +172,7 @@ std::optional<std::int32_t> ReviewModel::givenAway(std::int32_t number) const
 std::optional<std::int32_t> ReviewModel::blackLead(std::int32_t index) const
 {
     const LinePosition& position = line[index];
+    if (valuesHidden(position)) return {};
     if (position.mover == EMPTY) return position.discs.blackLead();
     const auto* values = valuesOf(position);
     if (values == nullptr) return {};
@@ -155,6 +184,7 @@ QString ReviewModel::cellText(std::int32_t cell) const
     QString text = accessibleCellName(shown().board, cell);
     const LinePosition& position = shown();
     if (std::ranges::find(position.legal, cell) == position.legal.end()) return text;
+    if (valuesHidden(position)) return text;
     const auto* values = valuesOf(position);
     if (values == nullptr) return text + QStringLiteral("、計算中");
     const std::int32_t value = valueOf(*values, cell);
@@ -175,7 +205,7 @@ QString ReviewModel::statusText() const
 
 QString ReviewModel::bestLineText() const
 {
-    if (shown().mover == EMPTY) return {};
+    if (shown().mover == EMPTY || valuesHidden(shown())) return {};
     if (bestLineEnd.mover != EMPTY) return QStringLiteral("最善手順: 計算中…");
     QStringList cells;
     for (const std::int32_t cell : bestMoves) cells << QString::fromStdString(cellName(cell));
@@ -232,7 +262,7 @@ void ReviewModel::followBestLine()
     bestMoves.clear();
     bestLineEnd = shown();
     std::vector<std::int32_t> played = shownMoves();
-    for (const auto* values = valuesOf(bestLineEnd); values != nullptr; values = valuesOf(bestLineEnd)) {
+    for (const auto* values = solvedValues(bestLineEnd); values != nullptr; values = solvedValues(bestLineEnd)) {
         bestMoves.push_back(values->front().cell);
         played.push_back(bestMoves.back());
         bestLineEnd = positionAfter(played);
@@ -241,6 +271,7 @@ void ReviewModel::followBestLine()
 
 ReviewModel::BestLine ReviewModel::bestLine() const
 {
+    if (valuesHidden(shown())) return {};
     if (bestLineEnd.mover != EMPTY) return {bestMoves, std::nullopt};
     return {bestMoves, bestLineEnd.discs};
 }
@@ -251,7 +282,7 @@ void ReviewModel::askForValues()
     // for its graph, from its start.
     std::vector<Position> jobs;
     const auto ask = [&](const LinePosition& position) {
-        if (position.mover == EMPTY || valuesOf(position) != nullptr) return;
+        if (position.mover == EMPTY || solvedValues(position) != nullptr) return;
         if (std::ranges::find(jobs, position.position) == jobs.end()) jobs.push_back(position.position);
     };
     ask(shown());
@@ -271,14 +302,18 @@ QString ReviewModel::moveValueText(const LinePosition& before, std::int32_t cell
     return QStringLiteral("%1、%2、").arg(name).arg(value) + (away == 0 ? QStringLiteral("最善") : QStringLiteral("%1 損").arg(away));
 }
 
+QString bestMovesOf(const std::vector<MoveValue>& values)
+{
+    QStringList best;
+    for (const MoveValue& move : values)
+        if (move.value == values.front().value) best << QStringLiteral("%1 %2").arg(QString::fromStdString(cellName(move.cell))).arg(move.value);
+    return best.join(u'、');
+}
+
 QString ReviewModel::bestMovesText() const
 {
     const auto* values = valuesOf(shown());
-    if (values == nullptr) return {};
-    QStringList best;
-    for (const MoveValue& move : *values)
-        if (move.value == values->front().value) best << QStringLiteral("%1 %2").arg(QString::fromStdString(cellName(move.cell))).arg(move.value);
-    return QStringLiteral("最善 ") + best.join(u'、');
+    return values == nullptr ? QString() : QStringLiteral("最善 ") + bestMovesOf(*values);
 }
 
 QString ReviewModel::stepText(const LinePosition* before, std::int32_t cell) const

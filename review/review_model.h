@@ -15,6 +15,9 @@
 #include <unordered_map>
 #include <vector>
 
+// "a1 10、c3 10": the best moves among values with their value.
+QString bestMovesOf(const std::vector<MoveValue>& values);
+
 class ReviewModel : public QObject {
     Q_OBJECT
 
@@ -41,8 +44,19 @@ public:
     // The moves from the start to the shown position: the game's, then the variation's.
     std::vector<std::int32_t> shownMoves() const;
 
-    // The solved values of a position, best first; none until they have arrived.
+    // The solved values of a position, best first, as the window shows them: none until they
+    // have arrived, and none while they are hidden.
     const std::vector<MoveValue>* valuesOf(const LinePosition& position) const;
+    // The same, hidden or not: for a drill or a practice game to judge moves by.
+    const std::vector<MoveValue>* solvedValues(const LinePosition& position) const;
+
+    // Every value shown or hidden, as a player chooses.
+    void showValues(bool shown);
+    bool valuesShown() const { return !allHidden; }
+    // Hides the values of the game's positions from index on and of every variation, while a
+    // question about that position is open or a game is played on from it; none hides nothing.
+    void hideValuesFrom(std::optional<std::int32_t> index);
+    bool valuesHidden(const LinePosition& position) const;
 
     // For move number (1..moveCount()) of the game: its value and the best value there, for its
     // mover, and what it gave away; none until its position is solved.
@@ -105,6 +119,8 @@ private:
     std::unordered_map<Position, std::vector<MoveValue>> solved;
     std::mutex arrivedMutex;
     std::vector<std::pair<Position, std::vector<MoveValue>>> arrived;
+    bool allHidden = false;
+    std::optional<std::int32_t> hiddenFrom;
     BackgroundSolver solver;  // last, so that its thread has ended before the rest goes
 
     // ---- What a screen reader is told of a step: built from the public methods above alone ----

@@ -1,6 +1,7 @@
 #include "review_speech.h"
 
 #include "status_announcement.h"
+#include "practice_bar.h"
 #include "review_board.h"
 #include "review_window.h"
 
@@ -68,8 +69,9 @@ void ReviewSpeech::modelChanged()
         lastBefore.reset();
     }
 
-    // 3. A new game is told once the record's edits pause.
-    if (!sameGame) {
+    // 3. A new game is told once the record's edits pause; a drill or a game played on tells its
+    // own steps.
+    if (!sameGame || window.practice().practising()) {
         moveValueTold = bestTold = true;
         return;
     }
@@ -77,6 +79,11 @@ void ReviewSpeech::modelChanged()
     else if (!now.empty()) tellStep(QStringLiteral("1手もどしました。変化 "));
     else if (told > 0 && samePosition) tellStep(QStringLiteral("本譜にもどりました。"));
     else tellStep({});
+}
+
+void ReviewSpeech::say(const QString& text)
+{
+    if (!text.isEmpty()) announcements->announce(text);
 }
 
 void ReviewSpeech::tellStep(const QString& lead)
@@ -88,6 +95,7 @@ void ReviewSpeech::tellStep(const QString& lead)
 
 void ReviewSpeech::tellArrivals()
 {
+    if (window.practice().practising()) return;
     QStringList arrived;
     if (!moveValueTold && model.valuesOf(*lastBefore) != nullptr) {
         arrived << model.moveValueText(*lastBefore, lastCell);

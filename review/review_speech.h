@@ -1,6 +1,7 @@
 // What a screen reader is told in the review window beyond the control that has the focus: each
 // step through the game or a variation with its values, and the values that come after it; the
-// board's cursor cell; and a record typed or pasted, taken or refused.
+// board's cursor cell; a record typed or pasted, taken or refused; and what a drill or a game
+// played on says, in place of the steps they make.
 #pragma once
 
 #include "review_line.h"
@@ -23,6 +24,8 @@ public:
 
     // Tells the shown position again after lead, as a step to it tells it.
     void tellShown(const QString& lead) { tellStep(lead); }
+    // Tells text as it stands: what a drill or a game played on says, which then tell every step.
+    void say(const QString& text);
 
 private:
     void modelChanged();

@@ -4,6 +4,7 @@
 #include "grade_colours.h"
 #include "lead_graph.h"
 #include "move_list.h"
+#include "practice_bar.h"
 #include "review_board.h"
 #include "review_speech.h"
 #include "window_font.h"
@@ -16,6 +17,7 @@
 #include <QImageWriter>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -30,6 +32,20 @@ namespace {
 enum Column { Number, Mover, Move, Value, Best, GivenAway, ColumnCount };
 
 QString optionalNumber(std::optional<std::int32_t> value) { return value ? QString::number(*value) : QStringLiteral("…"); }
+
+// Every key of the window, as F1 lists them.
+const char16_t* const KeyList = u"← →: 1手もどす・すすめる（ここから対局では ←: 1手もどす）\n"
+                                u"Home End: 開始へ・終局へ\n"
+                                u"N / Shift+N: つぎの・まえの損した手へ\n"
+                                u"↑ ↓: 盤のカーソル（最善から順に）　Return: カーソルの手をうつ\n"
+                                u"Space / B: 最善手をうつ\n"
+                                u"Esc: 本譜にもどる、練習をやめる\n"
+                                u"L: 評価をかくす・見せる\n"
+                                u"M: まちがいから学ぶ　H: ヒント　A: 答えを見る　S: とばす　Return: つぎへ　G: もう一度　O: 相手の側で\n"
+                                u"P: ここから対局　R: 再開\n"
+                                u"Tab: つぎの欄　Alt+K: 棋譜の欄\n"
+                                u"Ctrl+C: 棋譜をコピー　Ctrl+V: はりつけ　Ctrl+Shift+C: 盤の画像をコピー　Ctrl+S: 画像を保存\n"
+                                u"Ctrl+W / Ctrl+Q: とじる　F1 / ?: この一覧";
 
 // The room around a column's text, and the largest window opened on a large screen.
 constexpr int CellPadding = 8;
@@ -48,6 +64,7 @@ ReviewWindow::ReviewWindow(ReviewModel& reviewModel, QWidget* parent)
       variationLine(new QLabel(this)),
       moves(new MoveList(0, ColumnCount, this)),
       graph(new LeadGraph(model, this)),
+      practiceBar(new PracticeBar(model, this)),
       panes(new QSplitter(this))
 {
     setWindowTitle(QStringLiteral("ノルダモ 検討"));
@@ -101,9 +118,8 @@ ReviewWindow::ReviewWindow(ReviewModel& reviewModel, QWidget* parent)
     panes->setChildrenCollapsible(false);
 
     auto* legend = new QLabel(QStringLiteral("数字: 最後の石差（打つ側から）　金: 最善　赤わく: 本譜の手\n"
-                                             "← → Home End: 手をすすめる・もどす　↑ ↓ Return: 変化をためす　B: 最善手をうつ　Tab: つぎの欄\n"
-                                             "Ctrl+C: 棋譜をコピー　Ctrl+V: はりつけ　Ctrl+Shift+C: 盤の画像をコピー　"
-                                             "Ctrl+S: 画像を保存　Ctrl+W: とじる"),
+                                             "← →: 手をすすめる・もどす　↑ ↓ Return: 変化をためす　Space: 最善手　"
+                                             "N: 損した手へ　L: 評価をかくす　F1 / ?: キーの一覧"),
                               this);
     auto* back = new QPushButton(QStringLiteral("本譜にもどる (Esc)"), this);
     auto* bottom = new QHBoxLayout;
@@ -114,35 +130,57 @@ ReviewWindow::ReviewWindow(ReviewModel& reviewModel, QWidget* parent)
     layout->addLayout(top);
     layout->addWidget(complaint);
     layout->addWidget(panes, 1);
+    layout->addWidget(practiceBar);
     layout->addLayout(bottom);
 
     // Tab goes from part to part in the order they stand; the graph takes no keys of its own.
     setTabOrder(recordField, boardView);
     setTabOrder(boardView, moves);
     setTabOrder(moves, back);
+    QWidget* before = back;
+    for (QWidget* control : practiceBar->controls()) {
+        setTabOrder(before, control);
+        before = control;
+    }
 
     connect(recordField, &QLineEdit::textEdited, this, &ReviewWindow::takeRecord);
-    connect(back, &QPushButton::clicked, &model, &ReviewModel::backToGame);
+    connect(back, &QPushButton::clicked, this, [this] { stepAway([this] { model.backToGame(); }); });
     connect(moves, &QTableWidget::currentCellChanged, this, [this](int row) {
-        if (row >= 0 && row != model.gameIndex()) model.goTo(row);
+        if (row >= 0 && row != model.gameIndex()) stepAway([this, row] { model.goTo(row); });
+    });
+    connect(graph, &LeadGraph::positionChosen, this, [this](std::int32_t index) { stepAway([this, index] { model.goTo(index); }); });
+    connect(boardView, &ReviewBoard::cellChosen, this, [this](std::int32_t cell) {
+        if (!practiceBar->choose(cell)) stepAway([this, cell] { model.play(cell); });
     });
     connect(&model, &ReviewModel::changed, this, &ReviewWindow::showPosition);
     moves->installEventFilter(this);
 
     // The record field keeps its own copy and paste while it has the focus.
     const auto key = [this](auto keys, auto action) { return new QShortcut(keys, this, this, action); };
-    key(Qt::Key_Left, [this] { model.step(-1); });
-    key(Qt::Key_Right, [this] { model.step(1); });
-    key(Qt::Key_Home, [this] { model.goTo(0); });
-    key(Qt::Key_End, [this] { model.goTo(model.moveCount()); });
+    key(Qt::Key_Left, [this] {
+        if (practiceBar->playOn().active()) practiceBar->playOn().takeBack();
+        else stepAway([this] { model.step(-1); });
+    });
+    key(Qt::Key_Right, [this] { stepAway([this] { model.step(1); }); });
+    key(Qt::Key_Home, [this] { stepAway([this] { model.goTo(0); }); });
+    key(Qt::Key_End, [this] { stepAway([this] { model.goTo(model.moveCount()); }); });
     key(Qt::Key_Escape, [this] {
+        if (practiceBar->leave()) return;
         // On the game's line already: the reader hears where it is.
         if (model.variation().empty()) speech->tellShown(QStringLiteral("本譜です。"));
         model.backToGame();
     });
-    key(Qt::Key_B, [this] {
-        if (const auto best = model.bestLine(); !best.moves.empty()) model.play(best.moves.front());
+    key(Qt::Key_B, [this] { playBest(); });
+    // Space is the buttons' own key while one has the focus.
+    new QShortcut(Qt::Key_Space, panes, this, [this] { playBest(); }, Qt::WidgetWithChildrenShortcut);
+    key(Qt::Key_N, [this] { toGivenAway(1); });
+    key(QKeySequence(Qt::SHIFT | Qt::Key_N), [this] { toGivenAway(-1); });
+    key(Qt::Key_L, [this] {
+        model.showValues(!model.valuesShown());
+        speech->say(model.valuesShown() ? QStringLiteral("評価を見せます。") : QStringLiteral("評価をかくしました。"));
     });
+    key(QKeySequence::HelpContents, [this] { showKeys(); });
+    key(Qt::Key_Question, [this] { showKeys(); });
     key(QKeySequence::Paste, [this] { takeRecord(QApplication::clipboard()->text()); });
     key(QKeySequence::Copy, [this] { QApplication::clipboard()->setText(shownRecord()); });
     key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] { QApplication::clipboard()->setImage(boardView->picture()); });
@@ -159,6 +197,7 @@ ReviewWindow::ReviewWindow(ReviewModel& reviewModel, QWidget* parent)
     resize(QSize(room.width() * 9 / 10, room.height() * 17 / 20).boundedTo(LargestOpening).expandedTo(minimumSizeHint()));
     move(room.center() - rect().center());
     speech = new ReviewSpeech(*this);
+    connect(practiceBar, &PracticeBar::told, speech, &ReviewSpeech::say);
     // The keys step through the game at once; Alt+K reaches the record field.
     boardView->setFocus();
 }
@@ -193,22 +232,26 @@ void ReviewWindow::fillMoveList()
     item(0, Number, QStringLiteral("開始"));
     for (std::int32_t number = 1; number <= model.moveCount(); ++number) {
         item(number, Number, QString::number(number));
-        item(number, Mover, colourName(model.gamePosition(number - 1).mover));
-        item(number, Move, QString::fromStdString(cellName(model.gameMove(number))));
-        for (const int column : {Value, Best, GivenAway}) item(number, column, {});
+        for (const int column : {Mover, Move, Value, Best, GivenAway}) item(number, column, {});
     }
 }
 
 void ReviewWindow::showPosition()
 {
     if (listedRecord != model.record() || moves->rowCount() == 0) fillMoveList();
-    // The values known so far, the worse moves marked in their colour with dark text.
+    // The values known so far, the worse moves marked in their colour with dark text; none where
+    // they are hidden, and no move after the one a question asks of.
+    const auto asked = practiceBar->drill().question();
     for (std::int32_t number = 1; number <= model.moveCount(); ++number) {
-        moves->item(number, Value)->setText(optionalNumber(model.moveValue(number)));
-        moves->item(number, Best)->setText(optionalNumber(model.bestValue(number)));
+        const bool later = asked && number > *asked, hidden = model.valuesHidden(model.gamePosition(number - 1));
+        moves->item(number, Mover)->setText(later ? QString() : colourName(model.gamePosition(number - 1).mover));
+        moves->item(number, Move)->setText(later ? QString() : QString::fromStdString(cellName(model.gameMove(number))));
+        const QString unknown = hidden ? QString() : QStringLiteral("…");
+        moves->item(number, Value)->setText(hidden ? unknown : optionalNumber(model.moveValue(number)));
+        moves->item(number, Best)->setText(hidden ? unknown : optionalNumber(model.bestValue(number)));
         const auto away = model.givenAway(number);
         const Grade grade = away ? gradeOf(*away) : Grade::Best;
-        moves->item(number, GivenAway)->setText(!away ? QStringLiteral("…")
+        moves->item(number, GivenAway)->setText(!away ? unknown
                                                 : *away == 0 ? QString()
                                                              : QStringLiteral("%1 %2").arg(*away).arg(gradeMark(grade)));
         for (int column = 0; column < ColumnCount; ++column) {
@@ -225,7 +268,7 @@ void ReviewWindow::showPosition()
     moves->scrollToItem(moves->item(model.gameIndex(), 0));
 
     QString shown = model.statusText();
-    if (model.valuesOf(model.shown()) == nullptr && model.shown().mover != EMPTY) shown += QStringLiteral("（計算中…）");
+    if (model.solvedValues(model.shown()) == nullptr && model.shown().mover != EMPTY) shown += QStringLiteral("（計算中…）");
     status->setText(shown);
     bestLine->setText(model.bestLineText());
     bestLine->setAccessibleDescription(bestLine->text());
@@ -234,6 +277,27 @@ void ReviewWindow::showPosition()
     variationLine->setText(tried.isEmpty() ? QStringLiteral("本譜")
                                            : QStringLiteral("変化（%1手目から）: %2").arg(model.gameIndex() + 1).arg(tried.join(u' ')));
 }
+
+void ReviewWindow::stepAway(const std::function<void()>& step)
+{
+    if (practiceBar->leaveForStep()) step();
+    else showPosition();  // the list back on the position of the question
+}
+
+void ReviewWindow::toGivenAway(std::int32_t by)
+{
+    for (std::int32_t number = model.gameIndex() + by; number >= 1 && number <= model.moveCount(); number += by)
+        if (model.givenAway(number).value_or(0) > 0) return stepAway([this, number] { model.goTo(number); });
+    speech->say(by > 0 ? QStringLiteral("この先に損した手はありません。") : QStringLiteral("この前に損した手はありません。"));
+}
+
+void ReviewWindow::playBest()
+{
+    if (practiceBar->practising()) return;
+    if (const auto* values = model.solvedValues(model.shown()); values != nullptr) model.play(values->front().cell);
+}
+
+void ReviewWindow::showKeys() { QMessageBox::information(this, QStringLiteral("キーの一覧"), QString::fromUtf16(KeyList)); }
 
 bool ReviewWindow::eventFilter(QObject* watched, QEvent* event)
 {

@@ -2,10 +2,10 @@
 // the same game, then a variation tried by keys and by a click and left again; what a screen
 // reader is told meanwhile; Tab and the window's keys; the window on a laptop's screen of
 // 1280 x 720 and made large.
-#include "analysis.h"
 #include "lead_graph.h"
+#include "practice_bar.h"
 #include "review_board.h"
-#include "review_window.h"
+#include "review_window_fixture.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -28,43 +28,6 @@
 
 namespace {
 
-// A game in which both sides give away, by one and by many top discs, and white passes.
-constexpr std::string_view Game = "d3d4b3b2c4d2a1a2a1a3d4c4d2c2a4c1b1b1c1c3a3a2b4d1";
-
-struct ReviewedMove {
-    std::int32_t value, best;
-};
-
-// Every move's value and the best value there, as nordamo-analyse --review prints them.
-std::vector<ReviewedMove> analysedMoves(std::string_view record)
-{
-    ExactSolver solver;
-    std::istringstream lines(reviewGame(solver, record));
-    std::vector<ReviewedMove> moves;
-    for (std::string text; std::getline(lines, text);) {
-        // "  3 black b3  -12   best  -10: b1 a2   gave away 2"; a pass has no number.
-        int number, value, best;
-        char mover[6], cell[3];
-        if (std::sscanf(text.c_str(), "%d %5s %2s %d best %d:", &number, mover, cell, &value, &best) == 5)
-            moves.push_back({value, best});
-    }
-    return moves;
-}
-
-// Every move of the position after record with its value, as nordamo-analyse prints them.
-std::map<std::int32_t, std::int32_t> analysedValues(std::string_view record)
-{
-    ExactSolver solver;
-    std::istringstream lines(analysePosition(solver, record));
-    std::map<std::int32_t, std::int32_t> values;
-    for (std::string text; std::getline(lines, text);) {
-        char cell[3];
-        int value;
-        if (std::sscanf(text.c_str(), "%2s %d", cell, &value) == 2 && cellIndex(cell) != 0) values[cellIndex(cell)] = value;
-    }
-    return values;
-}
-
 QString cellValueText(std::int32_t value) { return QStringLiteral("、%1").arg(value); }
 
 // The width of the board's green in the widget's picture: how large the board is drawn.
@@ -80,66 +43,6 @@ int greenWidth(QWidget& board)
     }
     return right - left;
 }
-
-class ReviewWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        State = GameState{};
-        startUpSetUp();
-        reviewModel = std::make_unique<ReviewModel>();
-        window = std::make_unique<ReviewWindow>(*reviewModel);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-
-    ReviewModel& model() { return *reviewModel; }
-
-    // Waits for the shown position's values; a game that is over has none.
-    const std::vector<MoveValue>& shownValues()
-    {
-        EXPECT_TRUE(QTest::qWaitFor([this] { return model().valuesOf(model().shown()) != nullptr; }, 120'000));
-        return *model().valuesOf(model().shown());
-    }
-
-    void press(QWidget* to, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(to, key, modifiers); }
-
-    QLineEdit* recordField() { return window->findChild<QLineEdit*>(); }
-
-    bool gameSolved()
-    {
-        for (std::int32_t index = 0; index <= model().moveCount(); ++index)
-            if (!model().blackLead(index)) return false;
-        return true;
-    }
-
-    // The texts announced to a screen reader since the last call, in their order: the window's
-    // notifications take them in turn.
-    QStringList newlyTold()
-    {
-        QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(window.get());
-        std::vector<QAccessibleInterface*> notifications;
-        for (int i = 0; i < shown->childCount(); ++i)
-            if (shown->child(i)->role() == QAccessible::Notification) notifications.push_back(shown->child(i));
-        announced.resize(qsizetype(notifications.size()));
-        QStringList told;
-        std::size_t next = oldest;
-        for (std::size_t i = 0; i < notifications.size(); ++i) {
-            const std::size_t n = (next + i) % notifications.size();
-            const QString text = notifications[n]->text(QAccessible::Name);
-            if (text == announced[qsizetype(n)]) continue;
-            told << text;
-            announced[qsizetype(n)] = text;
-            oldest = (n + 1) % notifications.size();
-        }
-        return told;
-    }
-
-    std::unique_ptr<ReviewModel> reviewModel;  // outlives the window
-    std::unique_ptr<ReviewWindow> window;
-    QStringList announced;
-    std::size_t oldest = 0;
-};
 
 QString colourText(Colour colour) { return colour == BLACK ? QStringLiteral("黒") : QStringLiteral("白"); }
 
@@ -166,7 +69,7 @@ void expectBestMovesTold(const QString& told, const std::map<std::int32_t, std::
 TEST_F(ReviewWindowTest, ShowsTheAnalysisValuesOfEveryMoveAndTriesAVariation)
 {
     const std::vector<ReviewedMove> expected = analysedMoves(Game);
-    ASSERT_TRUE(window->takeRecord(QString::fromLatin1(Game.data(), qsizetype(Game.size()))));
+    ASSERT_TRUE(window->takeRecord(gameRecord()));
     ASSERT_EQ(model().moveCount(), static_cast<std::int32_t>(expected.size()));
     std::set<Grade> grades;
 
@@ -233,7 +136,7 @@ TEST_F(ReviewWindowTest, ShowsTheAnalysisValuesOfEveryMoveAndTriesAVariation)
 // the analysis values them, and ends in the lead that perfect play was worth there.
 TEST_F(ReviewWindowTest, FollowsTheBestLineToTheEndOfTheGame)
 {
-    ASSERT_TRUE(window->takeRecord(QString::fromLatin1(Game.data(), qsizetype(Game.size()))));
+    ASSERT_TRUE(window->takeRecord(gameRecord()));
     const auto check = [this](std::string record) {
         SCOPED_TRACE(record);
         ASSERT_TRUE(QTest::qWaitFor([this] { return model().bestLine().result.has_value(); }, 120'000));
@@ -292,11 +195,11 @@ TEST_F(ReviewWindowTest, RefusesABadRecordAndKeepsTheGame)
     }
 }
 
-// Tab goes field, board, move list, button and round again, never through the list's cells; the
-// board marks its focus before any arrow has been pressed.
+// Tab goes field, board, move list, the button, the practice's controls that show and round again,
+// never through the list's cells; the board marks its focus before any arrow has been pressed.
 TEST_F(ReviewWindowTest, TabVisitsEachPartOnceAndNeverMovesTheGame)
 {
-    ASSERT_TRUE(window->takeRecord(QString::fromLatin1(Game.data(), qsizetype(Game.size()))));
+    ASSERT_TRUE(window->takeRecord(gameRecord()));
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     press(&window->board(), Qt::Key_Right);
@@ -310,7 +213,9 @@ TEST_F(ReviewWindowTest, TabVisitsEachPartOnceAndNeverMovesTheGame)
         press(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(model().gameIndex(), 2) << "after Tab " << tab + 1;
     }
-    const std::vector<QWidget*> round = {recordField(), &window->board(), &window->moveList(), window->findChild<QPushButton*>()};
+    std::vector<QWidget*> round = {recordField(), &window->board(), &window->moveList(), window->findChild<QPushButton*>()};
+    for (QWidget* control : window->practice().controls())
+        if (control->isVisible()) round.push_back(control);
     for (std::size_t i = 0; i < visited.size(); ++i) EXPECT_EQ(visited[i], round[i % round.size()]) << "focus " << i;
 
     // The frame in the margin left of the drawing, in the desktop's highlight colour.
@@ -325,7 +230,7 @@ TEST_F(ReviewWindowTest, TabVisitsEachPartOnceAndNeverMovesTheGame)
 // copy and paste; the board's picture goes to the clipboard and to a file; Ctrl+W and Ctrl+Q close.
 TEST_F(ReviewWindowTest, KeysCopyTheLineShownSaveItsPictureAndClose)
 {
-    ASSERT_TRUE(window->takeRecord(QString::fromLatin1(Game.data(), qsizetype(Game.size()))));
+    ASSERT_TRUE(window->takeRecord(gameRecord()));
     model().goTo(5);
     const std::int32_t tried = model().shown().legal.back();
     ASSERT_TRUE(model().play(tried));
@@ -400,7 +305,7 @@ TEST_F(ReviewWindowTest, FitsTheScreenAndGrowsWithIt)
 TEST_F(ReviewWindowTest, TellsAReaderEveryStepWithItsValues)
 {
     const std::vector<ReviewedMove> expected = analysedMoves(Game);
-    ASSERT_TRUE(window->takeRecord(QString::fromLatin1(Game.data(), qsizetype(Game.size()))));
+    ASSERT_TRUE(window->takeRecord(gameRecord()));
     ASSERT_TRUE(QTest::qWaitFor([this] { return gameSolved(); }, 120'000));
     // A record taken is told once the typing pauses.
     EXPECT_TRUE(QTest::qWaitFor([this] { return newlyTold().value(0).startsWith(QStringLiteral("24手の棋譜です。開始。黒のばん。最善 ")); }));
