@@ -25,6 +25,10 @@ MistakeDrill::MistakeDrill(ReviewModel& reviewModel, QObject* parent) : QObject(
     // Once every part of the window has seen the change: a move played in answer is a change of its
     // own, after it, never one in the middle of another.
     connect(&model, &ReviewModel::changed, this, &MistakeDrill::modelChanged, Qt::QueuedConnection);
+    // Another game ends the drill at once, before anything can ask of its questions.
+    connect(&model, &ReviewModel::changed, this, [this] {
+        if (active() && model.record() != record) stop();
+    });
 }
 
 void MistakeDrill::start(std::optional<Colour> side)
@@ -53,8 +57,6 @@ std::optional<std::int32_t> MistakeDrill::question() const
 
 void MistakeDrill::modelChanged()
 {
-    if (stage == Stage::Off) return;
-    if (model.record() != record) return stop();
     if (stage == Stage::Waiting) begin();
     else if (stage == Stage::Punished && model.variation().size() == 1) punish();
 }

@@ -20,6 +20,13 @@ PlayOn::PlayOn(ReviewModel& reviewModel, QObject* parent) : QObject(parent), mod
     // Once every part of the window has seen the change: a move played in answer is a change of its
     // own, after it, never one in the middle of another.
     connect(&model, &ReviewModel::changed, this, &PlayOn::modelChanged, Qt::QueuedConnection);
+    // Another game ends the one played on at once.
+    connect(&model, &ReviewModel::changed, this, [this] {
+        if (playing && model.record() != record) {
+            playing = false;
+            model.hideValuesFrom(std::nullopt);
+        }
+    });
 }
 
 void PlayOn::start()
@@ -27,6 +34,7 @@ void PlayOn::start()
     const LinePosition& shown = model.shown();
     if (shown.mover == EMPTY) return tell(QStringLiteral("この局面で対局はおわっています。"));
     from = shown;
+    record = model.record();
     side = shown.mover;
     turns.clear();
     pending.clear();
@@ -41,7 +49,6 @@ void PlayOn::leave()
     if (!playing) return;
     playing = false;
     left = true;
-    keptRecord = model.record();
     keptIndex = model.gameIndex();
     kept = model.variation();
     model.hideValuesFrom(std::nullopt);
@@ -60,7 +67,7 @@ void PlayOn::resume()
     answer();
 }
 
-bool PlayOn::resumable() const { return left && keptRecord == model.record(); }
+bool PlayOn::resumable() const { return left && record == model.record(); }
 
 void PlayOn::modelChanged()
 {
@@ -84,7 +91,7 @@ bool PlayOn::play(std::int32_t cell)
     if (!played) return false;
     turns.push_back(length);
     pending = QStringLiteral("%1 %2、評価 %3、").arg(colourName(side), nameOf(cell)).arg(value) +
-              (away == 0 ? QStringLiteral("最善。") : QStringLiteral("%1 損 %2、最善 %3。").arg(away).arg(gradeMark(gradeOf(away)), bestMovesOf(*values))) +
+              (away == 0 ? QStringLiteral("最善。") : QStringLiteral("%1 損 %2（最善 %3）。").arg(away).arg(gradeMark(gradeOf(away)), bestMovesOf(*values))) +
               afterMove();
     answer();
     return true;

@@ -55,12 +55,12 @@ private:
     bool playing = false;
     bool answering = false;
     Colour side = BLACK;
+    QString record;                      // the game played on from
     LinePosition from;                   // where the game began
     std::vector<std::size_t> turns;      // the variation's length before each of the player's moves
     QString pending;                     // said with the answer to the player's move
     // The game left, as the game's position and the moves played from it.
     bool left = false;
-    QString keptRecord;
     std::int32_t keptIndex = 0;
     std::vector<std::int32_t> kept;
     QString said;

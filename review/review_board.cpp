@@ -133,11 +133,12 @@ void ReviewBoard::paintBoard(QPainter& painter) const
         painter.drawRect(cellRect(model.gameMove(model.gameIndex() + 1)).adjusted(PlayedInset, PlayedInset, -PlayedInset, -PlayedInset));
     }
 
-    // Every legal move's value on its plate, "…" until it is solved.
+    // Every legal move's value on its plate, "…" until it is solved, "?" while it is hidden.
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setFont(windowFont(24, true));
     const auto* values = model.valuesOf(shown);
+    const QString unknown = model.valuesHidden(shown) ? QStringLiteral("?") : QStringLiteral("…");
     for (const std::int32_t cell : shown.legal) {
         const bool solved = values != nullptr;
         const std::int32_t value = solved ? valueOf(*values, cell) : 0;
@@ -147,7 +148,7 @@ void ReviewBoard::paintBoard(QPainter& painter) const
         painter.setBrush(best ? BestGold : PlateDark);
         painter.drawRoundedRect(plate, 8, 8);
         painter.setPen(best ? Qt::black : Qt::white);
-        painter.drawText(plate, Qt::AlignCenter, solved ? signedValue(value) : QStringLiteral("…"));
+        painter.drawText(plate, Qt::AlignCenter, solved ? signedValue(value) : unknown);
     }
     painter.restore();
 }

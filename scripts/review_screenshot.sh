@@ -3,7 +3,9 @@
 # a recorded game shown at move 7 once every value has come. With GTK_THEME=Adwaita:dark and
 # QT_QPA_PLATFORMTHEME=gtk3 in the environment it shows the dark look. SCREEN (default 1280x720)
 # is the screen's size, and with WHOLE_SCREEN=1 the picture is of the whole screen, to show how
-# the window fits; QT_SCALE_FACTOR scales it. Needs xvfb, xdotool and imagemagick.
+# the window fits; QT_SCALE_FACTOR scales it. KEYS are the keys pressed once the game is solved,
+# as xdotool names them (default six steps on, to move 7; "m" opens the drill on the game's
+# mistakes). Needs xvfb, xdotool and imagemagick.
 #   scripts/review_screenshot.sh [PROGRAM [PNG [RECORD]]]
 #   (defaults: build/review/nordamo-review app/review_screenshot.png, the game of the window test)
 set -euo pipefail
@@ -31,9 +33,9 @@ settle() {
   done
 }
 
-# The whole game solved (the graph full), then six steps on.
+# The whole game solved (the graph full), then the keys.
 settle
 xdotool windowfocus --sync "$window"
-for _ in 1 2 3 4 5 6; do xdotool key Right; done
+for key in ${KEYS:-Right Right Right Right Right Right}; do xdotool key "$key"; done
 settle
 import -window "$target" -strip "$picture"

@@ -221,7 +221,8 @@ TEST_F(ReviewPracticeTest, PlayOnAnswersWithBestMovesAndEndsAsTheValuesSay)
 }
 
 // N and Shift+N go through the moves that gave away, as the analysis finds them; L hides every
-// value and shows them again; Space plays the best move, but not while a question is open.
+// value and shows them again; Space plays the best move, but not while a question is open, which
+// Esc or another game ends.
 TEST_F(ReviewPracticeTest, KeysFindWhatWasGivenAwayHideTheValuesAndPlayTheBest)
 {
     const std::vector<ReviewedMove> expected = analysedMoves(Game);
@@ -269,6 +270,13 @@ TEST_F(ReviewPracticeTest, KeysFindWhatWasGivenAwayHideTheValuesAndPlayTheBest)
     press(board, Qt::Key_Escape);
     EXPECT_FALSE(window->practice().drill().active());
     EXPECT_NE(model().valuesOf(model().shown()), nullptr);
+
+    // Another game ends the drill.
+    press(board, Qt::Key_M);
+    ASSERT_TRUE(window->practice().drill().asking());
+    ASSERT_TRUE(window->takeRecord(QStringLiteral("d3d4")));
+    EXPECT_FALSE(window->practice().drill().active());
+    EXPECT_FALSE(model().valuesHidden(model().shown()));
 }
 
 }  // namespace
