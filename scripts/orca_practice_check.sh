@@ -9,14 +9,8 @@
 #   scripts/orca_practice_check.sh [PROGRAM [RECORD]]
 #   (defaults: build/review/nordamo-review, the game of the review window's test)
 set -euo pipefail
-repo=$(cd "$(dirname "$0")/.." && pwd)
-program=$(realpath "${1:-$repo/build/review/nordamo-review}")
-record=${2:-d3d4b3b2c4d2a1a2a1a3d4c4d2c2a4c1b1b1c1c3a3a2b4d1}
-source "$repo/scripts/orca_session.sh"
-orca_session "$0" "$program" "$record"
-start_orca
-
-open_window '^ノルダモ 検討$' "$program" "$record"
+source "$(dirname "$0")/orca_session.sh"
+open_review "$0" "$@"
 # The whole game solved, which the drill waits for.
 sleep 6
 step "M: the drill" m

@@ -86,3 +86,17 @@ step() {
 print_spoken() {
   awk -v opened="$opened" '{ t = $1; $1 = ""; printf "%6.2f %s\n", t - opened, substr($0, 2) }' "$spoken"
 }
+
+# For the scripts that listen to the review window, called with the script's path and arguments
+# [PROGRAM [RECORD]] (defaults: the build's nordamo-review, the game of the review window's test):
+# the session, Orca, and the window opened on the record.
+open_review() {
+  local script=$1 repo
+  repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+  local program record
+  program=$(realpath "${2:-$repo/build/review/nordamo-review}")
+  record=${3:-d3d4b3b2c4d2a1a2a1a3d4c4d2c2a4c1b1b1c1c3a3a2b4d1}
+  orca_session "$script" "$program" "$record"
+  start_orca
+  open_window '^ノルダモ 検討$' "$program" "$record"
+}
