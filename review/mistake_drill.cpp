@@ -130,15 +130,15 @@ void MistakeDrill::punish()
 {
     // The reply that punishes the move, once its position is solved; none when the other side
     // must pass or the game is over.
-    const LinePosition& after = model.shown();
-    const bool replies = after.mover != EMPTY && after.mover != sideAsked;
-    const auto* values = model.solvedValues(after);
+    const Colour replier = model.shown().mover;
+    const bool replies = replier != EMPTY && replier != sideAsked;
+    const auto* values = model.solvedValues(model.shown());
     if (replies && values == nullptr) return;
     QString text = QStringLiteral("%1 は %2 損です。").arg(nameOf(wrongAnswer)).arg(givenAwayBy(questionValues(), wrongAnswer));
     if (replies) {
         const std::int32_t reply = values->front().cell;
+        text += QStringLiteral("%1は %2 でこたえます。").arg(colourName(replier), nameOf(reply));
         model.play(reply);
-        text += QStringLiteral("%1は %2 でこたえます。").arg(colourName(after.mover), nameOf(reply));
     }
     tell(text + QStringLiteral("もう一度どうぞ。"));
     backToQuestion.start();
