@@ -17,8 +17,8 @@ std::vector<std::int32_t> drillQuestions(std::span<const SolvedMove> game, Colou
     for (std::size_t index = 0; index < game.size(); ++index) {
         const SolvedMove& move = game[index];
         if (move.mover != side) continue;
-        const std::int32_t best = move.values.front().value, value = valueOf(move.values, move.cell);
-        if (gradeOf(best - value) >= Grade::Mistake || outcome(value) != outcome(best))
+        const std::int32_t value = valueOf(move.values, move.cell);
+        if (gradeOf(givenAwayBy(move.values, move.cell)) >= Grade::Mistake || outcome(value) != outcome(move.values.front().value))
             numbers.push_back(static_cast<std::int32_t>(index) + 1);
     }
     return numbers;

@@ -53,7 +53,7 @@ void LeadGraph::paintEvent(QPaintEvent* /*event*/)
         painter.drawLine(plot().left(), yOf(lead), plot().right(), yOf(lead));
         painter.setPen(colours.color(QPalette::Text));
         painter.drawText(QRect(0, yOf(lead) - 10, AxisWidth - 4, 20), Qt::AlignRight | Qt::AlignVCenter,
-                         lead > 0 ? QStringLiteral("+%1").arg(lead) : QString::number(lead));
+                         signedValue(lead));
     }
 
     // The shown position.

@@ -11,8 +11,6 @@ namespace {
 // How long a move that was no better stays on the board with the reply that punishes it.
 constexpr int ReplyShownMs = 2500;
 
-QString nameOf(std::int32_t cell) { return QString::fromStdString(cellName(cell)); }
-
 }  // namespace
 
 MistakeDrill::MistakeDrill(ReviewModel& reviewModel, QObject* parent) : QObject(parent), model(reviewModel)
@@ -97,7 +95,7 @@ void MistakeDrill::ask(std::size_t index)
              .arg(current + 1)
              .arg(asked.size())
              .arg(asked[current])
-             .arg(colourName(sideAsked), nameOf(model.gameMove(asked[current]))));
+             .arg(colourName(sideAsked), cellLabel(model.gameMove(asked[current]))));
 }
 
 void MistakeDrill::answer(std::int32_t cell)
@@ -112,10 +110,10 @@ void MistakeDrill::answer(std::int32_t cell)
         stage = Stage::Answered;
         model.play(cell);
         model.hideValuesFrom(std::nullopt);
-        tell(QStringLiteral("正解です。%1 は最善の手です（最善 %2）。Return でつぎへ。").arg(nameOf(cell), bestMovesOf(questionValues())));
+        tell(QStringLiteral("正解です。%1 は最善の手です（最善 %2）。Return でつぎへ。").arg(cellLabel(cell), bestMovesOf(questionValues())));
         return;
     case Answer::Better:
-        tell(QStringLiteral("%1 は本譜の %2 よりよい手ですが、もっとよい手があります。もう一度どうぞ。").arg(nameOf(cell), nameOf(played)));
+        tell(QStringLiteral("%1 は本譜の %2 よりよい手ですが、もっとよい手があります。もう一度どうぞ。").arg(cellLabel(cell), cellLabel(played)));
         return;
     case Answer::NoBetter:
         wrongAnswer = cell;
@@ -134,10 +132,10 @@ void MistakeDrill::punish()
     const bool replies = replier != EMPTY && replier != sideAsked;
     const auto* values = model.solvedValues(model.shown());
     if (replies && values == nullptr) return;
-    QString text = QStringLiteral("%1 は %2 損です。").arg(nameOf(wrongAnswer)).arg(givenAwayBy(questionValues(), wrongAnswer));
+    QString text = QStringLiteral("%1 は %2 損です。").arg(cellLabel(wrongAnswer)).arg(givenAwayBy(questionValues(), wrongAnswer));
     if (replies) {
         const std::int32_t reply = values->front().cell;
-        text += QStringLiteral("%1は %2 でこたえます。").arg(colourName(replier), nameOf(reply));
+        text += QStringLiteral("%1は %2 でこたえます。").arg(colourName(replier), cellLabel(reply));
         model.play(reply);
     }
     tell(text + QStringLiteral("もう一度どうぞ。"));
@@ -160,7 +158,7 @@ void MistakeDrill::showAnswer()
     model.hideValuesFrom(std::nullopt);
     const std::int32_t played = model.gameMove(asked[current]);
     tell(QStringLiteral("答え: 最善 %1。本譜の %2 は %3 損。Return でつぎへ。")
-             .arg(bestMovesOf(questionValues()), nameOf(played))
+             .arg(bestMovesOf(questionValues()), cellLabel(played))
              .arg(givenAwayBy(questionValues(), played)));
 }
 
@@ -194,7 +192,7 @@ void MistakeDrill::summarise()
         const QString how = outcomes[index] == Outcome::Found   ? QStringLiteral("正解")
                             : outcomes[index] == Outcome::Shown ? QStringLiteral("答えを見た")
                                                                 : QStringLiteral("とばした");
-        each << QStringLiteral("%1手目 %2: %3").arg(asked[index]).arg(nameOf(model.gameMove(asked[index])), how);
+        each << QStringLiteral("%1手目 %2: %3").arg(asked[index]).arg(cellLabel(model.gameMove(asked[index])), how);
     }
     const auto found = std::ranges::count(outcomes, Outcome::Found);
     tell(QStringLiteral("%1問中 %2問 正解。").arg(asked.size()).arg(found) + each.join(QStringLiteral("、")) + QStringLiteral("。"));

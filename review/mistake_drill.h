@@ -29,8 +29,10 @@ public:
     bool active() const { return stage != Stage::Off; }
     // A question is open: its values are hidden and the game may not be stepped through.
     bool asking() const { return stage == Stage::Asking || stage == Stage::Punished; }
-    // A question is answered or the summary shown: Return goes on.
-    bool waitsToGoOn() const { return stage == Stage::Answered || stage == Stage::Punished; }
+    // A question is answered: its values show, and Return goes to the next.
+    bool answered() const { return stage == Stage::Answered; }
+    // A question is answered, or a move that was no better is shown with its reply: Return goes on.
+    bool waitsToGoOn() const { return answered() || stage == Stage::Punished; }
     bool finished() const { return stage == Stage::Summary; }
 
     // The numbers of the moves asked, and the side whose moves they are.

@@ -7,14 +7,6 @@
 
 #include <algorithm>
 
-namespace {
-
-QString nameOf(std::int32_t cell) { return QString::fromStdString(cellName(cell)); }
-
-QString signedValue(std::int32_t value) { return value > 0 ? QStringLiteral("+%1").arg(value) : QString::number(value); }
-
-}  // namespace
-
 PlayOn::PlayOn(ReviewModel& reviewModel, QObject* parent) : QObject(parent), model(reviewModel)
 {
     // Once every part of the window has seen the change: a move played in answer is a change of its
@@ -90,7 +82,7 @@ bool PlayOn::play(std::int32_t cell)
     answering = false;
     if (!played) return false;
     turns.push_back(length);
-    pending = QStringLiteral("%1 %2、評価 %3、").arg(colourName(side), nameOf(cell)).arg(value) +
+    pending = QStringLiteral("%1 %2、評価 %3、").arg(colourName(side), cellLabel(cell)).arg(value) +
               (away == 0 ? QStringLiteral("最善。") : QStringLiteral("%1 損 %2（最善 %3）。").arg(away).arg(gradeMark(gradeOf(away)), bestMovesOf(*values))) +
               afterMove();
     answer();
@@ -117,7 +109,7 @@ void PlayOn::answer()
         const auto* values = model.solvedValues(shown);
         if (values == nullptr) return;
         const std::int32_t cell = bestAnswer(*values, random);
-        const QString answered = QStringLiteral("%1 %2。").arg(colourName(shown.mover), nameOf(cell));
+        const QString answered = QStringLiteral("%1 %2。").arg(colourName(shown.mover), cellLabel(cell));
         answering = true;
         model.play(cell);
         answering = false;

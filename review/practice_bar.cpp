@@ -95,10 +95,9 @@ QList<QWidget*> PracticeBar::controls() const
 void PracticeBar::showState()
 {
     said->setVisible(!said->text().isEmpty());
-    const bool answered = mistakes->waitsToGoOn() && !mistakes->asking();
     resumeButton->setVisible(game->resumable());
     for (QPushButton* each : {hintButton, answerButton, skipButton}) each->setVisible(mistakes->asking());
-    nextButton->setVisible(answered);
+    nextButton->setVisible(mistakes->answered());
     nextKey->setEnabled(mistakes->waitsToGoOn());
     againButton->setVisible(mistakes->finished());
     otherButton->setVisible(mistakes->finished());
@@ -108,7 +107,7 @@ bool PracticeBar::choose(std::int32_t cell)
 {
     if (mistakes->asking()) mistakes->answer(cell);
     else if (game->active()) game->play(cell);
-    else if (!mistakes->waitsToGoOn()) return false;
+    else if (!mistakes->answered()) return false;
     return true;
 }
 

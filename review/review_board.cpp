@@ -28,8 +28,6 @@ constexpr int FocusMargin = 5;
 constexpr int FocusPen = 3;
 constexpr int SmallestSide = BoardSide * 3 / 5 + 2 * FocusMargin;
 
-QString signedValue(std::int32_t value) { return value > 0 ? QStringLiteral("+%1").arg(value) : QString::number(value); }
-
 QRect cellRect(std::int32_t cell)
 {
     return {cellCorner(rowOf(cell), columnOf(cell)), QSize(CellSize, CellSize)};

@@ -2,6 +2,7 @@
 
 #include "game_words.h"
 #include "played_move.h"
+#include "practice.h"
 #include "record_reading.h"
 
 #include <QMetaObject>
@@ -164,9 +165,9 @@ std::optional<std::int32_t> ReviewModel::moveValue(std::int32_t number) const
 
 std::optional<std::int32_t> ReviewModel::givenAway(std::int32_t number) const
 {
-    const auto best = bestValue(number), value = moveValue(number);
-    if (!best || !value) return {};
-    return *best - *value;
+    const auto* values = valuesOf(line[number - 1]);
+    if (values == nullptr) return {};
+    return givenAwayBy(*values, gameMove(number));
 }
 
 std::optional<std::int32_t> ReviewModel::blackLead(std::int32_t index) const
@@ -208,7 +209,7 @@ QString ReviewModel::bestLineText() const
     if (shown().mover == EMPTY || valuesHidden(shown())) return {};
     if (bestLineEnd.mover != EMPTY) return QStringLiteral("最善手順: 計算中…");
     QStringList cells;
-    for (const std::int32_t cell : bestMoves) cells << QString::fromStdString(cellName(cell));
+    for (const std::int32_t cell : bestMoves) cells << cellLabel(cell);
     return QStringLiteral("最善手順: ") + cells.join(u' ') + QStringLiteral("、") + resultText(bestLineEnd.discs);
 }
 
@@ -295,18 +296,20 @@ void ReviewModel::askForValues()
 
 QString ReviewModel::moveValueText(const LinePosition& before, std::int32_t cell) const
 {
-    const QString name = QString::fromStdString(cellName(cell));
+    const QString name = cellLabel(cell);
     const auto* values = valuesOf(before);
     if (values == nullptr) return name;
-    const std::int32_t value = valueOf(*values, cell), away = values->front().value - value;
+    const std::int32_t value = valueOf(*values, cell), away = givenAwayBy(*values, cell);
     return QStringLiteral("%1、%2、").arg(name).arg(value) + (away == 0 ? QStringLiteral("最善") : QStringLiteral("%1 損").arg(away));
 }
+
+QString signedValue(std::int32_t value) { return value > 0 ? QStringLiteral("+%1").arg(value) : QString::number(value); }
 
 QString bestMovesOf(const std::vector<MoveValue>& values)
 {
     QStringList best;
     for (const MoveValue& move : values)
-        if (move.value == values.front().value) best << QStringLiteral("%1 %2").arg(QString::fromStdString(cellName(move.cell))).arg(move.value);
+        if (move.value == values.front().value) best << QStringLiteral("%1 %2").arg(cellLabel(move.cell)).arg(move.value);
     return best.join(u'、');
 }
 

@@ -17,6 +17,8 @@
 
 // "a1 10、c3 10": the best moves among values with their value.
 QString bestMovesOf(const std::vector<MoveValue>& values);
+// "+4", "0", "-4".
+QString signedValue(std::int32_t value);
 
 class ReviewModel : public QObject {
     Q_OBJECT

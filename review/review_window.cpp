@@ -245,7 +245,7 @@ void ReviewWindow::showPosition()
     for (std::int32_t number = 1; number <= model.moveCount(); ++number) {
         const bool later = asked && number > *asked, hidden = model.valuesHidden(model.gamePosition(number - 1));
         moves->item(number, Mover)->setText(later ? QString() : colourName(model.gamePosition(number - 1).mover));
-        moves->item(number, Move)->setText(later ? QString() : QString::fromStdString(cellName(model.gameMove(number))));
+        moves->item(number, Move)->setText(later ? QString() : cellLabel(model.gameMove(number)));
         const QString unknown = hidden ? QString() : QStringLiteral("…");
         moves->item(number, Value)->setText(hidden ? unknown : optionalNumber(model.moveValue(number)));
         moves->item(number, Best)->setText(hidden ? unknown : optionalNumber(model.bestValue(number)));
@@ -273,7 +273,7 @@ void ReviewWindow::showPosition()
     bestLine->setText(model.bestLineText());
     bestLine->setAccessibleDescription(bestLine->text());
     QStringList tried;
-    for (const std::int32_t cell : model.variation()) tried << QString::fromStdString(cellName(cell));
+    for (const std::int32_t cell : model.variation()) tried << cellLabel(cell);
     variationLine->setText(tried.isEmpty() ? QStringLiteral("本譜")
                                            : QStringLiteral("変化（%1手目から）: %2").arg(model.gameIndex() + 1).arg(tried.join(u' ')));
 }
@@ -322,7 +322,7 @@ void ReviewWindow::markListFocus()
 QString ReviewWindow::shownRecord() const
 {
     QString record;
-    for (const std::int32_t cell : model.shownMoves()) record += QString::fromStdString(cellName(cell));
+    for (const std::int32_t cell : model.shownMoves()) record += cellLabel(cell);
     return record;
 }
 

@@ -153,10 +153,10 @@ QString playedMoveText(std::int32_t ply)
 {
     const std::int32_t* changed = State.JournalCell + State.JournalTop - State.ChangedCount[ply];
     const std::int32_t placed = changed[0];
-    QString text = colourName(topDisc(State.Board[placed])) + QStringLiteral("が ") + QString::fromStdString(cellName(placed)) +
+    QString text = colourName(topDisc(State.Board[placed])) + QStringLiteral("が ") + cellLabel(placed) +
                    QStringLiteral(" にうちました。");
     QStringList turned;
-    for (std::int32_t i = 1; i < State.ChangedCount[ply]; ++i) turned << QString::fromStdString(cellName(changed[i]));
+    for (std::int32_t i = 1; i < State.ChangedCount[ply]; ++i) turned << cellLabel(changed[i]);
     return text + turned.join(u'、') + QStringLiteral(" がかえりました");
 }
 
